@@ -1,0 +1,78 @@
+#pragma once
+
+#include "forms/screen.h"
+
+#include <typeindex>
+#include <unordered_map>
+
+namespace forms {
+
+class Display;
+
+// The registry of loaded screens. get<S>() returns the loaded screen S, loading it
+// first when needed: construct it in its design state, register it, then run its
+// Form_Load inside the call. unload<S>() removes it at once (the next reference loads
+// a fresh one) and deletes it later, so a screen may unload itself from inside its own
+// handler and the handler runs on. Screens are built from a context object that the
+// program hands over once: each screen type names it as S::Context.
+class Forms {
+public:
+    explicit Forms(Display& display);
+    ~Forms();
+
+    void setContext(void* context) { m_context = context; }
+    QWidget* display() const;
+    Display& displayWindow() const { return m_display; }
+
+    template <class S>
+    S& get() {
+        if (Screen* s = find(typeid(S))) {
+            return static_cast<S&>(*s);
+        }
+        auto* s = new S(*static_cast<typename S::Context*>(m_context));
+        m_loaded.emplace(std::type_index(typeid(S)), s);
+        s->Form_Load();
+        return *s;
+    }
+
+    // Loads when needed, makes visible and brings to the front.
+    template <class S>
+    S& show() {
+        S& s = get<S>();
+        showScreen(s);
+        return s;
+    }
+
+    template <class S>
+    void unload() {
+        if (Screen* s = find(typeid(S))) {
+            unload(*s);
+        }
+    }
+    void unload(Screen& screen);
+
+    template <class S>
+    bool isLoaded() const {
+        return m_loaded.count(std::type_index(typeid(S))) != 0;
+    }
+    template <class S>
+    S* loaded() const {
+        return static_cast<S*>(find(typeid(S)));
+    }
+
+    void showScreen(Screen& screen);
+    // Every loaded screen, for checks that no screen is half-loaded or left behind.
+    std::vector<Screen*> loadedScreens() const;
+    // The visible screen on top, or nullptr.
+    Screen* topScreen() const;
+    void unloadAll();
+
+private:
+    Screen* find(const std::type_info& type) const;
+
+    Display& m_display;
+    void* m_context = nullptr;
+    std::unordered_map<std::type_index, Screen*> m_loaded;
+};
+
+} // namespace forms

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "forms/control.h"
+#include "forms/picture.h"
+
+namespace forms {
+
+// A picture control without a background of its own. Stretched, it scales its
+// picture to its box; otherwise it takes the picture's own size.
+class Image : public Control<QWidget> {
+public:
+    explicit Image(QWidget* parent);
+
+    void setStretch(bool stretch) { m_stretch = stretch; update(); }
+    bool stretch() const { return m_stretch; }
+    const Picture& picture() const { return m_picture; }
+    void setPicture(const Picture& picture);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Picture m_picture;
+    bool m_stretch = false;
+};
+
+// A picture box: its own background colour, the picture drawn at its own size from
+// the top-left corner and clipped to the box.
+class PictureBox : public Control<QWidget> {
+public:
+    explicit PictureBox(QWidget* parent);
+
+    const Picture& picture() const { return m_picture; }
+    void setPicture(const Picture& picture);
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& c);
+    void setBorder(bool single) { m_border = single; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Picture m_picture;
+    QColor m_backColor = QColor(255, 255, 255);
+    bool m_border = false;
+};
+
+} // namespace forms

@@ -1,0 +1,76 @@
+#include "forms/label.h"
+
+#include <QPainter>
+
+namespace forms {
+
+Label::Label(QWidget* parent) : Control<QWidget>(parent) {
+    QWidget::setFont(toScreenFont(m_font));
+}
+
+void Label::setCaption(const QString& text) {
+    if (text != m_caption) {
+        m_caption = text;
+        update();
+    }
+}
+
+void Label::setBackStyle(BackStyle style) {
+    if (style != m_backStyle) {
+        m_backStyle = style;
+        update();
+    }
+}
+
+void Label::setBackColor(const QColor& c) {
+    m_backColor = c;
+    update();
+}
+
+void Label::setForeColor(const QColor& c) {
+    m_foreColor = c;
+    update();
+}
+
+void Label::setFont(const FontSpec& font) {
+    m_font = font;
+    QWidget::setFont(toScreenFont(font));
+    update();
+}
+
+void Label::setAlignment(Align a) {
+    m_align = a;
+    update();
+}
+
+void Label::setBorder(bool single) {
+    m_border = single;
+    update();
+}
+
+void Label::setEnabled(bool enabled) {
+    QWidget::setEnabled(enabled);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect r = QWidget::rect();
+    if (m_backStyle == BackStyle::Opaque) {
+        p.fillRect(r, m_backColor);
+    }
+    if (m_border) {
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        r.adjust(1, 1, -1, -1);
+    }
+    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    flags |= m_align == Align::Center  ? Qt::AlignHCenter
+             : m_align == Align::Right ? Qt::AlignRight
+                                       : Qt::AlignLeft;
+    p.setFont(QWidget::font());
+    p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
+    p.drawText(r, flags, m_caption);
+}
+
+} // namespace forms

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "forms/control.h"
+
+namespace forms {
+
+enum class BackStyle { Transparent, Opaque };
+enum class Align { Left, Right, Center };
+
+// A text label: caption drawn word-wrapped from the top, its own background colour
+// when opaque, an optional single-line border.
+class Label : public Control<QWidget> {
+public:
+    explicit Label(QWidget* parent);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& text);
+
+    BackStyle backStyle() const { return m_backStyle; }
+    void setBackStyle(BackStyle style);
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor& c);
+    void setFont(const FontSpec& font);
+    const FontSpec& fontSpec() const { return m_font; }
+    void setAlignment(Align a);
+    Align alignment() const { return m_align; }
+    void setBorder(bool single);
+    bool border() const { return m_border; }
+    void setEnabled(bool enabled);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString m_caption;
+    BackStyle m_backStyle = BackStyle::Opaque;
+    QColor m_backColor = Qt::black;
+    QColor m_foreColor = Qt::black;
+    FontSpec m_font;
+    Align m_align = Align::Left;
+    bool m_border = false;
+};
+
+} // namespace forms

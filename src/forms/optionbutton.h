@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/control.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace forms {
+
+// An option button. Buttons put in one OptionGroup are exclusive: selecting one
+// clears the others, hidden members included. Click fires when the user selects it.
+class OptionButton : public Control<QRadioButton> {
+public:
+    explicit OptionButton(QWidget* parent);
+
+    bool Value() const { return isChecked(); }
+    void setValue(bool v) { setChecked(v); }
+    void setCaption(const QString& text) { setText(text); }
+    void setFont(const FontSpec& font) { QRadioButton::setFont(toScreenFont(font)); }
+    void setBackColor(const QColor& c);
+    void setForeColor(const QColor& c);
+
+protected:
+    bool clicksOnRelease() const override { return false; }
+};
+
+class OptionGroup : public QObject {
+public:
+    explicit OptionGroup(QObject* parent);
+    void add(OptionButton& button);
+
+private:
+    QButtonGroup m_group;
+};
+
+} // namespace forms

@@ -1,0 +1,48 @@
+#include "forms/picture.h"
+
+#include "forms/twips.h"
+
+#include <QPainter>
+
+namespace forms {
+namespace {
+
+// A raster picture's own size is its pixel size at 96 dpi, whatever the file says,
+// as the screens were designed for.
+class RasterSource final : public PictureSource {
+public:
+    explicit RasterSource(QImage image) : m_image(std::move(image)) {}
+    QSizeF sizeTwips() const override {
+        return QSizeF(m_image.width() * kTwipsPerPixel, m_image.height() * kTwipsPerPixel);
+    }
+    void draw(QPainter& painter, const QRectF& target) const override {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, m_image);
+        painter.restore();
+    }
+
+private:
+    QImage m_image;
+};
+
+} // namespace
+
+Picture Picture::fromImage(const QImage& image) {
+    if (image.isNull()) {
+        return {};
+    }
+    return Picture(std::make_shared<RasterSource>(image));
+}
+
+QSizeF Picture::sizeTwips() const {
+    return m_source ? m_source->sizeTwips() : QSizeF();
+}
+
+void Picture::draw(QPainter& painter, const QRectF& target) const {
+    if (m_source) {
+        m_source->draw(painter, target);
+    }
+}
+
+} // namespace forms
