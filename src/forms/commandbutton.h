@@ -2,6 +2,7 @@
 
 #include "forms/control.h"
 
+#include <QFrame>
 #include <QPushButton>
 
 namespace forms {

@@ -33,8 +33,7 @@ struct ControlEvents {
 // the control is drawn with. A control consumes its own mouse moves: they never reach
 // the screen beneath, so Form_MouseMove fires only over the screen's own background.
 // While a button is held after a press on the control, moves keep coming to it.
-template <class W>
-class Control : public W {
+template <class W> class Control : public W {
 public:
     explicit Control(QWidget* parent) : W(parent) { W::setMouseTracking(true); }
 
@@ -47,16 +46,37 @@ public:
     float Height() const { return m_rect.height; }
     const TwipRect& rect() const { return m_rect; }
 
-    void setLeft(float v) { m_rect.left = v; place(); }
-    void setTop(float v) { m_rect.top = v; place(); }
-    void setWidth(float v) { m_rect.width = v; place(); }
-    void setHeight(float v) { m_rect.height = v; place(); }
-    void move(float left, float top) { m_rect.left = left; m_rect.top = top; place(); }
-    void setRect(const TwipRect& r) { m_rect = r; place(); }
+    void setLeft(float v) {
+        m_rect.left = v;
+        place();
+    }
+    void setTop(float v) {
+        m_rect.top = v;
+        place();
+    }
+    void setWidth(float v) {
+        m_rect.width = v;
+        place();
+    }
+    void setHeight(float v) {
+        m_rect.height = v;
+        place();
+    }
+    void move(float left, float top) {
+        m_rect.left = left;
+        m_rect.top = top;
+        place();
+    }
+    void setRect(const TwipRect& r) {
+        m_rect = r;
+        place();
+    }
     void setRect(float l, float t, float w, float h) { setRect(TwipRect{l, t, w, h}); }
 
     // The control's own Visible flag, whether or not its screen is showing.
-    bool Visible() const { return W::parentWidget() ? W::isVisibleTo(W::parentWidget()) : W::isVisible(); }
+    bool Visible() const {
+        return W::parentWidget() ? W::isVisibleTo(W::parentWidget()) : W::isVisible();
+    }
     bool Enabled() const { return W::isEnabled(); }
 
 protected:

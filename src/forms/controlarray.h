@@ -9,8 +9,7 @@ namespace forms {
 
 // A control array addressed by index; gaps are allowed (a menu may have no entries
 // 11 to 14). The controls are children of their screen, which owns and deletes them.
-template <class T>
-class ControlArray {
+template <class T> class ControlArray {
 public:
     T& add(int index, QWidget* parent) {
         auto* control = new T(parent);
@@ -31,15 +30,17 @@ public:
     int size() const { return int(m_items.size()); }
 
     // Visits the controls in index order.
-    template <class F>
-    void forEach(F&& f) const {
+    template <class F> void forEach(F&& f) const {
         for (const auto& [i, c] : m_items) {
             f(i, *c);
         }
     }
 
     // Handlers of the whole array, given the element's index.
-    void onClick(std::function<void(int)> h) { m_click = std::move(h); rewire(); }
+    void onClick(std::function<void(int)> h) {
+        m_click = std::move(h);
+        rewire();
+    }
     void onMouseMove(std::function<void(int, int, int, float, float)> h) {
         m_move = std::move(h);
         rewire();
@@ -65,10 +66,14 @@ private:
             c.events.click = [this, i] { m_click(i); };
         }
         if (m_move) {
-            c.events.mouseMove = [this, i](const auto& a) { m_move(i, a.button, a.shift, a.x, a.y); };
+            c.events.mouseMove = [this, i](const auto& a) {
+                m_move(i, a.button, a.shift, a.x, a.y);
+            };
         }
         if (m_down) {
-            c.events.mouseDown = [this, i](const auto& a) { m_down(i, a.button, a.shift, a.x, a.y); };
+            c.events.mouseDown = [this, i](const auto& a) {
+                m_down(i, a.button, a.shift, a.x, a.y);
+            };
         }
         if (m_up) {
             c.events.mouseUp = [this, i](const auto& a) { m_up(i, a.button, a.shift, a.x, a.y); };

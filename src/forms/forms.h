@@ -24,8 +24,7 @@ public:
     QWidget* display() const;
     Display& displayWindow() const { return m_display; }
 
-    template <class S>
-    S& get() {
+    template <class S> S& get() {
         if (Screen* s = find(typeid(S))) {
             return static_cast<S&>(*s);
         }
@@ -36,29 +35,23 @@ public:
     }
 
     // Loads when needed, makes visible and brings to the front.
-    template <class S>
-    S& show() {
+    template <class S> S& show() {
         S& s = get<S>();
         showScreen(s);
         return s;
     }
 
-    template <class S>
-    void unload() {
+    template <class S> void unload() {
         if (Screen* s = find(typeid(S))) {
             unload(*s);
         }
     }
     void unload(Screen& screen);
 
-    template <class S>
-    bool isLoaded() const {
+    template <class S> bool isLoaded() const {
         return m_loaded.count(std::type_index(typeid(S))) != 0;
     }
-    template <class S>
-    S* loaded() const {
-        return static_cast<S*>(find(typeid(S)));
-    }
+    template <class S> S* loaded() const { return static_cast<S*>(find(typeid(S))); }
 
     void showScreen(Screen& screen);
     // Every loaded screen, for checks that no screen is half-loaded or left behind.

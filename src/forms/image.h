@@ -11,7 +11,10 @@ class Image : public Control<QWidget> {
 public:
     explicit Image(QWidget* parent);
 
-    void setStretch(bool stretch) { m_stretch = stretch; update(); }
+    void setStretch(bool stretch) {
+        m_stretch = stretch;
+        update();
+    }
     bool stretch() const { return m_stretch; }
     const Picture& picture() const { return m_picture; }
     void setPicture(const Picture& picture);
@@ -34,7 +37,10 @@ public:
     void setPicture(const Picture& picture);
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor& c);
-    void setBorder(bool single) { m_border = single; update(); }
+    void setBorder(bool single) {
+        m_border = single;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -30,10 +30,22 @@ public:
     float Top() const { return m_rect.top; }
     float Width() const { return m_rect.width; }
     float Height() const { return m_rect.height; }
-    void setLeft(float v) { m_rect.left = v; place(); }
-    void setTop(float v) { m_rect.top = v; place(); }
-    void setWidth(float v) { m_rect.width = v; place(); }
-    void setHeight(float v) { m_rect.height = v; place(); }
+    void setLeft(float v) {
+        m_rect.left = v;
+        place();
+    }
+    void setTop(float v) {
+        m_rect.top = v;
+        place();
+    }
+    void setWidth(float v) {
+        m_rect.width = v;
+        place();
+    }
+    void setHeight(float v) {
+        m_rect.height = v;
+        place();
+    }
 
     Forms& forms() const { return m_forms; }
     // True once the screen has been unloaded; its handlers must do nothing more.

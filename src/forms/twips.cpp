@@ -29,7 +29,8 @@ void loadApplicationFonts() {
         return;
     }
     loaded = true;
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
         if (QFile::exists(QString::fromLatin1(file))) {
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         }

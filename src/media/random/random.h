@@ -6,7 +6,7 @@ namespace media {
 class Random {
 public:
     virtual ~Random() = default;
-    virtual void reseed() = 0;  // from the clock
+    virtual void reseed() = 0; // from the clock
     virtual double next() = 0; // uniform in [0, 1)
 };
 
