@@ -21,8 +21,11 @@ void Screen::setBackColor(const QColor& c) {
 
 void Screen::markUnloaded() {
     m_unloaded = true;
-    for (Timer* t : findChildren<Timer*>()) {
-        t->setEnabled(false);
+    // Timer has no meta-object of its own, so find timers by their C++ type.
+    for (QObject* child : findChildren<QObject*>()) {
+        if (auto* t = dynamic_cast<Timer*>(child)) {
+            t->setEnabled(false);
+        }
     }
 }
 
