@@ -1,0 +1,69 @@
+#include "media/wmf/fontresolver.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QMutex>
+
+namespace wmf {
+
+namespace {
+
+struct Substitute {
+    const char* face;
+    const char* family;
+};
+
+constexpr Substitute kSubstitutes[] = {
+    {"Times New Roman", "Liberation Serif"},
+    {"Times", "Liberation Serif"},
+    {"Arial", "Liberation Sans"},
+    {"Helvetica", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},
+    {"Courier", "Liberation Mono"},
+    {"Arial Narrow", "Liberation Sans Narrow"},
+};
+
+QString resolve(const QString& face) {
+    if (face.isEmpty())
+        return QStringLiteral("Liberation Sans");
+    if (QFontDatabase::hasFamily(face))
+        return face;
+    for (const Substitute& s : kSubstitutes) {
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(s.family);
+    }
+    return face; // fontconfig picks its own nearest match
+}
+
+} // namespace
+
+// Asking the font database is slow next to drawing a line of text, so answers are kept.
+QString FontResolver::family(const QString& face) {
+    static QMutex mutex;
+    static QHash<QString, QString> cache;
+    QMutexLocker lock(&mutex);
+    auto it = cache.constFind(face);
+    if (it == cache.constEnd())
+        it = cache.insert(face, resolve(face));
+    return *it;
+}
+
+QFont FontResolver::font(const FontSpec& spec, int pixelSize) {
+    QFont font(family(spec.face));
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setWeight(QFont::Weight(std::clamp(spec.weight == 0 ? 400 : spec.weight, 100, 900)));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+double FontResolver::emPerCell(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double cell = metrics.ascent() + metrics.descent();
+    return cell > 0 ? font.pixelSize() / cell : 1.0;
+}
+
+} // namespace wmf

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "media/wmf/gdiobjects.h"
+
+#include <QFont>
+
+namespace wmf {
+
+/// Builds the Qt font for a logical font: the family or its metric-compatible stand-in
+/// (Times New Roman, Arial and Courier New by the Liberation fonts), weight, slant,
+/// underline, strike-out and width.
+class FontResolver {
+public:
+    /// A font whose em height is pixelSize (rounded; at least 1).
+    static QFont font(const FontSpec& spec, int pixelSize);
+    /// The family drawn for a face name.
+    static QString family(const QString& face);
+    /// Em height over cell height (ascent + descent) of a face; logical fonts with a
+    /// positive height give the cell height.
+    static double emPerCell(const QFont& font);
+};
+
+} // namespace wmf
