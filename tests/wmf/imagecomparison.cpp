@@ -1,0 +1,57 @@
+#include "wmf/imagecomparison.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Block averages of a grey image.
+std::vector<double> blocks(const QImage& grey, int block) {
+    const int bw = (grey.width() + block - 1) / block, bh = (grey.height() + block - 1) / block;
+    std::vector<double> sums(size_t(bw) * size_t(bh), 0.0), counts(sums.size(), 0.0);
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x) {
+            const size_t i = size_t(y / block) * size_t(bw) + size_t(x / block);
+            sums[i] += line[x];
+            counts[i] += 1;
+        }
+    }
+    for (size_t i = 0; i < sums.size(); ++i)
+        sums[i] /= std::max(1.0, counts[i]);
+    return sums;
+}
+
+} // namespace
+
+double ImageComparison::score(const QImage& rendering, const QImage& reference) {
+    if (rendering.isNull() || reference.isNull())
+        return 1.0;
+    const QImage ref = reference.convertToFormat(QImage::Format_Grayscale8);
+    const QImage ours = rendering.convertToFormat(QImage::Format_Grayscale8)
+                            .scaled(ref.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int block = std::max(2, std::max(ref.width(), ref.height()) / 100);
+    const std::vector<double> a = blocks(ours, block), b = blocks(ref, block);
+    double difference = 0, inkA = 0, inkB = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        difference += std::abs(a[i] - b[i]);
+        inkA += 255 - a[i];
+        inkB += 255 - b[i];
+    }
+    // A nearly blank reference would make any speck count fully: at least 1% ink.
+    const double ink = std::max({inkA, inkB, 0.01 * 255 * double(a.size())});
+    return std::min(1.0, difference / ink);
+}
+
+QImage ImageComparison::sideBySide(const QImage& rendering, const QImage& reference) {
+    QImage out(rendering.width() + reference.width() + 8,
+               std::max(rendering.height(), reference.height()), QImage::Format_RGB32);
+    out.fill(Qt::red);
+    QPainter painter(&out);
+    painter.drawImage(0, 0, rendering);
+    painter.drawImage(rendering.width() + 8, 0, reference);
+    return out;
+}
