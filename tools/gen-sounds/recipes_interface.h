@@ -1,0 +1,11 @@
+#pragma once
+
+#include "synth.h"
+
+namespace recipes {
+
+synth::Samples click();
+synth::Samples typekey();
+synth::Samples thud3();
+
+} // namespace recipes
