@@ -1,0 +1,43 @@
+// Placeworks: builds the program with its real services, shows the title screen and
+// runs the event loop. Data is read relative to the working directory, which must be
+// the program folder.
+#include "forms/display.h"
+#include "forms/forms.h"
+#include "media/dialogs/qtdialogs.h"
+#include "media/pictures/filepictures.h"
+#include "media/print/qtprintservice.h"
+#include "media/random/clockrandom.h"
+#include "media/sound/qtsoundplayer.h"
+#include "media/textfile/textfiles.h"
+#include "shell/program.h"
+#include "shell/titlefrm.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    forms::loadApplicationFonts();
+
+    forms::Display display;
+    display.showOnScreen();
+    forms::Forms forms(display);
+
+    ProgramState state;
+    media::QtSoundPlayer sound;
+    media::QtPrintService printer;
+    media::QtDialogs dialogs(&display);
+    media::FilePictures pictures;
+    media::ClockRandom random;
+    media::TextFiles files;
+    Program program{state,   forms,   sound,
+                    printer, dialogs, pictures,
+                    random,  files,   [] { QCoreApplication::exit(0); }};
+    forms.setContext(&program);
+
+    forms.show<Titlefrm>();
+    const int rc = QApplication::exec();
+    forms.unloadAll();
+    return rc;
+}

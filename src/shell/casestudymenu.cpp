@@ -1,0 +1,106 @@
+#include "shell/casestudymenu.h"
+
+#include "media/dialogs/dialogs.h"
+#include "shell/dressform.h"
+#include "shell/intro0.h"
+#include "shell/program.h"
+
+using forms::Align;
+using forms::BackStyle;
+using forms::FontSpec;
+
+namespace {
+
+struct Entry {
+    int index;
+    const char* caption;
+    forms::TwipRect place; // Key Facts takes its left from the case study
+};
+
+const Entry kEntries[] = {
+    {4, "Key Facts", {0, 120, 1995, 495}},
+    {5, "Teacher's Notes", {8640, 120, 3195, 495}},
+    {0, "Multiple Choice", {120, 7920, 3195, 495}},
+    {1, "Labelling Activity", {3600, 7920, 3195, 495}},
+    {3, "Ordering Activity", {7080, 7920, 3195, 495}},
+    {2, "Exit", {10560, 7920, 1245, 495}},
+};
+
+} // namespace
+
+CaseStudyMenu::CaseStudyMenu(Program& program, const CaseStudy& study)
+    : Screen(program.forms), m_program(program), m_study(study) {
+    Label1.setRect(study.titlePlace);
+    Label1.setCaption(study.title);
+    Label1.setFont(FontSpec{QStringLiteral("Times New Roman"), 27.75f, true});
+    Label1.setForeColor(QColor(255, 255, 0));
+    Label1.setBackStyle(BackStyle::Transparent);
+
+    Image1.setStretch(true);
+    Image1.setRect(study.pictureBox);
+
+    for (const Entry& e : kEntries) {
+        forms::Label& l = label3.add(e.index, this);
+        forms::TwipRect place = e.place;
+        if (e.index == 4) {
+            place.left = study.keyFactsLeft;
+        }
+        l.setRect(place);
+        l.setCaption(QString::fromUtf8(e.caption));
+        l.setFont(FontSpec{QStringLiteral("Tahoma"), 15.75f, true});
+        l.setForeColor(QColor(255, 255, 0));
+        l.setBackColor(Qt::black);
+        l.setBackStyle(BackStyle::Opaque);
+        l.setAlignment(Align::Center);
+        l.setBorder(true);
+        m_hover.add(l);
+    }
+    label3.onClick([this](int i) { label3_Click(i); });
+    label3.onMouseMove(
+        [this](int i, int b, int s, float x, float y) { label3_MouseMove(i, b, s, x, y); });
+}
+
+void CaseStudyMenu::Form_Load() {
+    dressform(*this, m_program.display());
+    setBackColor(QColor(39, 63, 137));
+    m_program.loadPicture(Image1, m_study.picture);
+    Image1.setLeft((12000.0f - Image1.Width()) / 2);
+}
+
+void CaseStudyMenu::Form_MouseMove(int, int, float, float) {
+    m_hover.reset();
+}
+
+void CaseStudyMenu::label3_MouseMove(int index, int, int, float, float) {
+    m_hover.highlight(label3[index]);
+}
+
+void CaseStudyMenu::label3_Click(int index) {
+    switch (index) {
+    case 4:
+        keyFacts();
+        break;
+    case 5:
+        teachersNotes();
+        break;
+    case 0:
+        multipleChoice();
+        break;
+    case 1:
+    case 3: {
+        auto open = index == 1 ? m_study.openLabelling : m_study.openOrdering;
+        if (open) {
+            open(m_program, Label1.Caption());
+        } else {
+            m_program.dialogs.message(
+                QStringLiteral("This activity is not available in this version."));
+        }
+        break;
+    }
+    case 2:
+        forms().show<intro0>();
+        forms().unload(*this);
+        break;
+    }
+    m_program.play(QStringLiteral("wav\\click.wav"));
+}

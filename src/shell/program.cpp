@@ -1,0 +1,42 @@
+#include "shell/program.h"
+
+#include "forms/image.h"
+#include "media/dialogs/dialogs.h"
+#include "media/pictures/pictures.h"
+#include "media/sound/soundplayer.h"
+#include "shell/grey.h"
+
+void Program::play(const QString& file) {
+    if (state.soundon == 1) {
+        forms.get<Grey>();
+        sound.Play(file);
+    }
+}
+
+template <class Control>
+static bool loadInto(Program& program, Control& control, const QString& name) {
+    std::optional<forms::Picture> picture = program.pictures.load(name);
+    if (!picture) {
+        program.reportMissing(name);
+        return false;
+    }
+    control.setPicture(*picture);
+    return true;
+}
+
+bool Program::loadPicture(forms::Image& control, const QString& name) {
+    return loadInto(*this, control, name);
+}
+
+bool Program::loadPicture(forms::PictureBox& control, const QString& name) {
+    return loadInto(*this, control, name);
+}
+
+void Program::reportMissing(const QString& name, bool everyTime) {
+    if (!everyTime && !reported.insert(name).second) {
+        return;
+    }
+    dialogs.message(QStringLiteral("The file \"%1\" is missing or damaged. Please reinstall "
+                                   "Placeworks or ask your technician for help.")
+                        .arg(name));
+}

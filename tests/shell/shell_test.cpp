@@ -1,0 +1,130 @@
+#include "shell/grey.h"
+#include "shell/intro0.h"
+#include "shell/titlefrm.h"
+#include "support/programfixture.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kClick = QStringLiteral("wav\\click.wav");
+
+class ShellTest : public ProgramFixture {
+protected:
+    // Starts the program as main() does: the title screen over the backdrop.
+    Titlefrm& start() { return forms.show<Titlefrm>(); }
+    intro0& toMenu() {
+        click(start().Command1);
+        return *forms.loaded<intro0>();
+    }
+};
+
+TEST_F(ShellTest, StartShowsTheTitleOverTheBackdrop) {
+    Titlefrm& title = start();
+    ASSERT_TRUE(forms.isLoaded<Grey>());
+    EXPECT_EQ(top(), &title);
+    EXPECT_EQ(forms.loaded<Grey>()->backColor(), QColor(48, 133, 214));
+    EXPECT_EQ(forms.loaded<Grey>()->geometry(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(title.Caption(), QStringLiteral(" "));
+    EXPECT_FLOAT_EQ(title.Left(), 6000 - 5460 / 2.0f);
+    EXPECT_FLOAT_EQ(title.Top(), 4500 - 6570 / 2.0f);
+}
+
+TEST_F(ShellTest, ExitAtTheFirstTitlePlaysNoClickAndEnds) {
+    click(start().Command2);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(sound.played.isEmpty()) << "soundon is still empty";
+}
+
+TEST_F(ShellTest, OkShowsTheMenuThenClicks) {
+    intro0& menu = toMenu();
+    EXPECT_EQ(top(), &menu);
+    EXPECT_FALSE(forms.isLoaded<Titlefrm>());
+    EXPECT_EQ(state.soundon, 1);
+    EXPECT_EQ(sound.played, QStringList{kClick});
+}
+
+TEST_F(ShellTest, MenuIsDressedAndItsPictureBoxesPlaced) {
+    intro0& menu = toMenu();
+    EXPECT_EQ(menu.backColor(), QColor(39, 63, 137));
+    EXPECT_EQ(menu.Caption(), QStringLiteral("Placeworks"));
+    EXPECT_EQ(menu.geometry(), QRect(0, 0, 800, 600))
+        << "dressed screens fill an 800 x 600 display";
+    EXPECT_EQ(menu.Label2[3].Caption(), QStringLiteral("Manchester: The Facts"));
+    EXPECT_FALSE(menu.Label2.contains(11));
+    EXPECT_TRUE(menu.Option1.Value());
+}
+
+TEST_F(ShellTest, SoundOffSurvivesTheExitConfirmationAndCancel) {
+    intro0& menu = toMenu();
+    sound.played.clear();
+    click(menu.Option2);
+    EXPECT_EQ(state.soundon, 0);
+    click(menu.Label2[16]); // Exit
+    Titlefrm* confirm = forms.loaded<Titlefrm>();
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(confirm->Command1.Caption(), QStringLiteral("Cancel"));
+    EXPECT_EQ(top(), confirm);
+    // The backdrop was brought over the menu, so the confirmation stands alone.
+    const auto& kids = display.children();
+    EXPECT_GT(kids.indexOf(forms.loaded<Grey>()), kids.indexOf(&menu));
+    click(confirm->Command1);
+    settle();
+    EXPECT_EQ(top(), &menu);
+    EXPECT_EQ(state.soundon, 0) << "the menu stayed loaded";
+    click(menu.Label2[16]);
+    click(forms.loaded<Titlefrm>()->Command2);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(sound.played.isEmpty());
+}
+
+TEST_F(ShellTest, HoverLightsEntriesUntilThePointerCrossesTheBackground) {
+    intro0& menu = toMenu();
+    QTest::mouseMove(&menu, QPoint(790, 100)); // the screen's own background
+    EXPECT_EQ(menu.Label2[3].backStyle(), forms::BackStyle::Transparent);
+    moveTo(1000, 6900); // over "Manchester: The Facts"
+    moveTo(1000, 7350); // straight onto its neighbour
+    EXPECT_EQ(menu.Label2[3].backStyle(), forms::BackStyle::Opaque);
+    EXPECT_EQ(menu.Label2[4].backStyle(), forms::BackStyle::Opaque);
+    moveTo(2000, 4200); // a heading: changes nothing
+    EXPECT_EQ(menu.Label2[4].backStyle(), forms::BackStyle::Opaque);
+    QTest::mouseMove(&menu, QPoint(790, 100));
+    EXPECT_EQ(menu.Label2[4].backStyle(), forms::BackStyle::Transparent);
+    EXPECT_EQ(menu.Label2[20].backStyle(), forms::BackStyle::Transparent);
+}
+
+TEST_F(ShellTest, OtherCaseStudiesSayTheyAreNotInThisEdition) {
+    intro0& menu = toMenu();
+    const struct {
+        int index;
+        const char* place;
+    } rows[] = {{15, "Kinver"},   {0, "Kinver"},        {2, "Blandford Forum"},
+                {5, "The Mbuti"}, {8, "Alice Springs"}, {10, "Venice"}};
+    for (const auto& row : rows) {
+        dialogs.shown.clear();
+        click(menu.Label2[row.index]);
+        ASSERT_EQ(dialogs.shown.size(), 1) << row.index;
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(
+            QStringLiteral("The %1 case study").arg(QString::fromUtf8(row.place))));
+        EXPECT_EQ(top(), &menu);
+    }
+}
+
+TEST_F(ShellTest, MissingTitlePictureNeverStopsTheProgram) {
+    emptyFolder(QStringLiteral("images"));
+    Titlefrm& title = start();
+    EXPECT_TRUE(title.Picture1.picture().isNull());
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    click(title.Command1);
+    EXPECT_NE(forms.loaded<intro0>(), nullptr);
+}
+
+TEST_F(ShellTest, DressingCentresEvenOnASmallDisplay) {
+    display.resize(640, 480);
+    intro0& menu = forms.get<intro0>();
+    EXPECT_FLOAT_EQ(menu.Left(), 640 * 15 / 2.0f - 6000);
+    EXPECT_FLOAT_EQ(menu.Top(), 480 * 15 / 2.0f - 4500);
+    EXPECT_LT(menu.Left(), 0.0f);
+}
+
+} // namespace

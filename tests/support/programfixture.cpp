@@ -1,0 +1,107 @@
+#include "support/programfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    for (const QFileInfo& f : QDir(from).entryInfoList(QDir::Files)) {
+        QFile::copy(f.absoluteFilePath(), to + QLatin1Char('/') + f.fileName());
+    }
+}
+
+} // namespace
+
+ProgramFixture::ProgramFixture()
+    : program{state,   forms,   sound,
+              printer, dialogs, pictures,
+              random,  files,   [this] { ended = true; }} {
+    m_oldDir = QDir::currentPath();
+    const QString data = QStringLiteral(PW_DATA_DIR);
+    for (const char* name : {"images", "wmf", "wmf2", "wav", "logo"}) {
+        const QString n = QString::fromLatin1(name);
+        if (QDir(data + QLatin1Char('/') + n).exists()) {
+            QFile::link(data + QLatin1Char('/') + n, m_dir.path() + QLatin1Char('/') + n);
+        } else {
+            QDir(m_dir.path()).mkdir(n);
+        }
+    }
+    copyFolder(data + QStringLiteral("/multiple"), m_dir.path() + QStringLiteral("/multiple"));
+    QDir::setCurrent(m_dir.path());
+
+    display.resize(800, 600);
+    display.show();
+    forms.setContext(&program);
+}
+
+ProgramFixture::~ProgramFixture() {
+    forms.unloadAll();
+    settle();
+    QDir::setCurrent(m_oldDir);
+}
+
+QString ProgramFixture::folder() const {
+    return m_dir.path();
+}
+
+QString ProgramFixture::path(const QString& relative) const {
+    return m_dir.path() + QLatin1Char('/') + relative;
+}
+
+void ProgramFixture::writeFile(const QString& relative, const QByteArray& bytes) {
+    QFile f(path(relative));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << relative.toStdString();
+    f.write(bytes);
+}
+
+QByteArray ProgramFixture::readFile(const QString& relative) const {
+    QFile f(path(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ProgramFixture::emptyFolder(const QString& name) {
+    removeFolder(name);
+    QDir(m_dir.path()).mkdir(name);
+}
+
+void ProgramFixture::removeFolder(const QString& name) {
+    const QString p = path(name);
+    if (QFileInfo(p).isSymLink()) {
+        QFile::remove(p);
+    } else {
+        QDir(p).removeRecursively();
+    }
+}
+
+QWidget* ProgramFixture::widgetAt(float x, float y) const {
+    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
+    QWidget* w = display.childAt(p);
+    return w ? w : const_cast<forms::Display*>(&display);
+}
+
+void ProgramFixture::clickAt(float x, float y, Qt::MouseButton button) {
+    QWidget* w = widgetAt(x, y);
+    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
+    QTest::mouseClick(w, button, {}, w->mapFrom(&display, p));
+}
+
+void ProgramFixture::moveTo(float x, float y) {
+    QWidget* w = widgetAt(x, y);
+    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
+    QTest::mouseMove(w, w->mapFrom(&display, p));
+}
+
+void ProgramFixture::click(QWidget& control) {
+    QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center());
+}
+
+void ProgramFixture::settle(int ms) {
+    if (ms > 0) {
+        QTest::qWait(ms);
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

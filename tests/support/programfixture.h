@@ -1,0 +1,63 @@
+#pragma once
+
+#include "fakes/fakesoundplayer.h"
+#include "fakes/fixedrandom.h"
+#include "fakes/recordingprintservice.h"
+#include "fakes/scripteddialogs.h"
+#include "forms/display.h"
+#include "forms/forms.h"
+#include "media/pictures/filepictures.h"
+#include "media/textfile/textfiles.h"
+#include "shell/program.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A whole program on fake sound, printer, dialogs and random numbers, working in a
+// temporary program folder of its own: the shipped read-only folders are linked in,
+// multiple/ is a copy, so a test may write and delete files freely. The display is
+// 800 x 600 pixels, 12000 x 9000 twips.
+class ProgramFixture : public ::testing::Test {
+protected:
+    ProgramFixture();
+    ~ProgramFixture() override;
+
+    // The program folder, and a path inside it.
+    QString folder() const;
+    QString path(const QString& relative) const;
+    // Writes a file of the program folder (Windows-1252 bytes as given).
+    void writeFile(const QString& relative, const QByteArray& bytes);
+    QByteArray readFile(const QString& relative) const;
+    // Replaces a linked data folder by an empty one of its own, or removes it.
+    void emptyFolder(const QString& name);
+    void removeFolder(const QString& name);
+
+    // Real mouse input at twip positions of the display (not of a screen).
+    void clickAt(float x, float y, Qt::MouseButton button = Qt::LeftButton);
+    void moveTo(float x, float y);
+    // A click in the middle of a control.
+    void click(QWidget& control);
+    // The widget under a twip position of the display.
+    QWidget* widgetAt(float x, float y) const;
+    // Lets posted events (deferred deletes, single-shot timers) run.
+    void settle(int ms = 0);
+
+    forms::Screen* top() const { return forms.topScreen(); }
+
+    ProgramState state;
+    forms::Display display;
+    forms::Forms forms{display};
+    fakes::FakeSoundPlayer sound;
+    fakes::RecordingPrintService printer;
+    fakes::ScriptedDialogs dialogs;
+    fakes::FixedRandom random;
+    media::FilePictures pictures;
+    media::TextFiles files;
+    bool ended = false;
+    Program program;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_oldDir;
+};
