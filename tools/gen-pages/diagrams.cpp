@@ -98,7 +98,7 @@ void drawDiagram(const DiagramContext& ctx, const Block& block, const QRect& box
     kindOf(block).draw(ctx, block, box);
 }
 
-std::vector<Line> barsTitle(const DiagramContext& ctx, const Block& block, int width) {
+static std::vector<Line> barsTitle(const DiagramContext& ctx, const Block& block, int width) {
     return ctx.text.wrap(block.args.value(0), bold(ctx.style.small), width);
 }
 
