@@ -22,11 +22,28 @@ constexpr Substitute kSubstitutes[] = {
     {"Courier New", "Liberation Mono"},
     {"Courier", "Liberation Mono"},
     {"Arial Narrow", "Liberation Sans Narrow"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"MS Serif", "Liberation Serif"},
+    {"System", "Liberation Sans"},
+};
+
+// Faces that fontconfig answers with fonts that lack the glyphs drawn here. Symbol text
+// is turned into Unicode before drawing, so it needs a font with the Greek and
+// mathematical characters, not one with the old symbol encoding.
+constexpr Substitute kAlways[] = {
+    {"Symbol", "DejaVu Serif"},
+    {"Times", "Liberation Serif"},
+    {"Helvetica", "Liberation Sans"},
+    {"Courier", "Liberation Mono"},
 };
 
 QString resolve(const QString& face) {
     if (face.isEmpty())
         return QStringLiteral("Liberation Sans");
+    for (const Substitute& s : kAlways) {
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(s.family);
+    }
     if (QFontDatabase::hasFamily(face))
         return face;
     for (const Substitute& s : kSubstitutes) {

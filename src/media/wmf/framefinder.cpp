@@ -63,6 +63,12 @@ void FrameFinder::addPoints(const Record& record, QRectF& bounds) const {
         if (p.has(2))
             include(bounds, QPointF(p.s16(1), p.s16(0)));
         break;
+    case fn::TextOut: {
+        const qsizetype at = 1 + (qsizetype(p.u16(0)) + 1) / 2; // y, x after the text
+        if (p.has(at + 2))
+            include(bounds, QPointF(p.s16(at + 1), p.s16(at)));
+        break;
+    }
     case fn::Rectangle:
     case fn::Ellipse:
         if (p.has(4)) {
