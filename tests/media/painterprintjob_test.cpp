@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -201,6 +203,34 @@ TEST_F(PdfPrinting, EndedDocumentIsAPdfFile) {
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");
+}
+
+// The page as a printer would put it on paper, rendered at 144 dpi (ten twips a pixel).
+QImage renderPdf(const QString& pdf) {
+    const QString prefix = pdf + "-page";
+    QProcess::execute("pdftoppm", {"-r", "144", "-png", "-singlefile", pdf, prefix});
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(PdfPrinting, PositionsCountFromTheCornerOfThePrintableArea) {
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    QImage dot(10, 6, QImage::Format_RGB32); // 150 x 90 twips
+    dot.fill(Qt::green);
+    media::PdfPrintService service(path());
+    auto job = service.begin();
+    job->drawPicture(forms::Picture::fromImage(dot), 1000, 1000);
+    job->endDoc();
+    const QImage page = renderPdf(path());
+    ASSERT_FALSE(page.isNull());
+    // 1000 twips from the quarter-inch margin: 136 pixels from the paper's edge.
+    const auto [top, bottom] = inkedRows(page);
+    const auto [left, right] = inkedColumns(page, top, bottom);
+    EXPECT_NEAR(top, 136, 1);
+    EXPECT_NEAR(bottom, 144, 1);
+    EXPECT_NEAR(left, 136, 1);
+    EXPECT_NEAR(right, 150, 1);
 }
 
 TEST_F(PdfPrinting, DocumentStoppedByAnErrorLeavesNoFile) {
