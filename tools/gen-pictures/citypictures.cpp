@@ -24,6 +24,21 @@ void wharf(QPainter& p, const QRectF& r) {
 
 } // namespace
 
+// The far bank mirrored into the water, faded, as a calm canal shows it.
+void reflect(QPainter& p, qreal waterline, qreal depth) {
+    const auto* image = dynamic_cast<const QImage*>(p.device());
+    if (!image)
+        return;
+    const qreal scale = image->height() / p.window().height();
+    const QImage bank =
+        image->copy(0, qRound((waterline - depth) * scale), image->width(), qRound(depth * scale))
+            .mirrored(false, true);
+    p.save();
+    p.setOpacity(0.3);
+    p.drawImage(QRectF(0, waterline, p.window().width(), depth), bank);
+    p.restore();
+}
+
 void canalSideCity(QPainter& p, QSizeF s) {
     const qreal w = s.width(), h = s.height();
     sky(p, QRectF(0, 0, w, h * 0.6), QColor(120, 180, 240), QColor(200, 230, 250));
@@ -36,10 +51,11 @@ void canalSideCity(QPainter& p, QSizeF s) {
     glassTower(p, QRectF(w * 0.42, h * 0.12, w * 0.07, h * 0.5), QColor(110, 160, 200));
     terrace(p, QRectF(w * 0.36, h * 0.44, w * 0.3, h * 0.18), 4, QColor(196, 120, 70));
     mill(p, QRectF(w * 0.68, h * 0.26, w * 0.32, h * 0.36), 4, 5, QColor(200, 150, 90));
+    tree(p, QPointF(w * 0.7, h * 0.62), h * 0.16);
     wharf(p, QRectF(0, h * 0.62, w, h * 0.05));
     water(p, QRectF(0, h * 0.67, w, h * 0.33), kCanal);
-    archBridge(p, QRectF(w * 0.5, h * 0.55, w * 0.42, h * 0.26), kDarkBrick);
-    narrowboat(p, QPointF(w * 0.06, h * 0.86), w * 0.5, QColor(30, 110, 60));
+    reflect(p, h * 0.67, h * 0.33);
+    narrowboat(p, QPointF(w * 0.3, h * 0.88), w * 0.56, QColor(30, 110, 60));
     tree(p, QPointF(w * 0.97, h * 0.62), h * 0.2);
 }
 
@@ -93,6 +109,9 @@ void canalAndMills(QPainter& p, QSizeF s) {
     mill(p, QRectF(w * 0.3, h * 0.3, w * 0.12, h * 0.2), 4, 2, kDarkBrick);
     mill(p, QRectF(w * 0.58, h * 0.3, w * 0.12, h * 0.2), 4, 2, QColor(190, 120, 70));
     mill(p, QRectF(w * 0.7, h * 0.12, w * 0.3, h * 0.48), 7, 4, kDarkBrick);
+    // The canal goes on beyond the bridge, seen through its arch.
+    p.fillRect(QRectF(w * 0.3, h * 0.5, w * 0.4, h * 0.1), QColor(185, 175, 160));
+    p.fillRect(QRectF(w * 0.43, h * 0.5, w * 0.14, h * 0.1), kCanal.lighter(110));
     archBridge(p, QRectF(w * 0.34, h * 0.42, w * 0.32, h * 0.14), kRedBrick);
     // The canal narrows towards the bridge; towpaths run along both sides.
     QPolygonF canal({QPointF(w * 0.44, h * 0.56), QPointF(w * 0.56, h * 0.56), QPointF(w * 0.92, h),

@@ -81,21 +81,27 @@ void coin(QPainter& p, QPointF c, qreal rx, qreal ry) {
     p.drawEllipse(c, rx * 0.72, ry * 0.72);
 }
 
+// A lock gate seen from the side: a braced timber gate between stone walls, and the long
+// black-and-white balance beam that lock keepers push to open it.
 void lockGate(QPainter& p, const QRectF& r) {
     p.setPen(QPen(kOutline, 1.2));
-    p.setBrush(QColor(70, 55, 40));
+    p.setBrush(QColor(160, 155, 145));
+    p.drawRect(QRectF(r.right(), r.top() - r.height() * 0.05, r.width() * 0.5, r.height() * 1.05));
+    p.setBrush(QColor(95, 70, 45));
     p.drawRect(r);
-    p.setPen(QPen(QColor(40, 30, 25), 1));
-    for (int i = 1; i < 4; ++i)
-        p.drawLine(QPointF(r.left(), r.top() + r.height() * i / 4),
-                   QPointF(r.right(), r.top() + r.height() * i / 4));
-    // The long white-tipped balance beam that lock keepers push.
+    p.setPen(QPen(QColor(60, 45, 30), 1.5));
+    for (int i = 1; i < 4; ++i) {
+        const qreal y = r.top() + r.height() * i / 4;
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    }
+    p.drawLine(r.bottomLeft(), r.topRight());
     p.setPen(QPen(kOutline, 1));
-    p.setBrush(QColor(240, 240, 240));
-    p.drawRect(QRectF(r.left() - r.width() * 1.6, r.top() - r.height() * 0.15, r.width() * 1.6,
-                      r.height() * 0.1));
     p.setBrush(QColor(20, 20, 20));
-    p.drawRect(QRectF(r.left(), r.top() - r.height() * 0.2, r.width(), r.height() * 0.2));
+    const QRectF beam(r.left() - r.width() * 2.2, r.top() - r.height() * 0.12, r.width() * 3.2,
+                      r.height() * 0.1);
+    p.drawRect(beam);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(beam.left(), beam.top(), beam.width() * 0.2, beam.height()));
 }
 
 } // namespace
@@ -109,7 +115,7 @@ void railways(QPainter& p, QSizeF s) {
     viaduct(p, QRectF(0, h * 0.48, w, h * 0.4), 6);
     p.setPen(QPen(QColor(60, 50, 40), 2));
     p.drawLine(QPointF(0, h * 0.475), QPointF(w, h * 0.475));
-    const QRectF engine(w * 0.56, h * 0.22, w * 0.24, h * 0.22);
+    const QRectF engine(w * 0.56, h * 0.2, w * 0.24, h * 0.22);
     carriage(p, QRectF(w * 0.05, h * 0.27, w * 0.2, h * 0.15), QColor(200, 170, 60));
     carriage(p, QRectF(w * 0.29, h * 0.27, w * 0.2, h * 0.15), QColor(60, 90, 160));
     p.setPen(QPen(kOutline, 2));
@@ -169,7 +175,7 @@ void canal(QPainter& p, QSizeF s) {
     scenery::grass(p, QRectF(0, h * 0.5, w, h * 0.12));
     p.fillRect(QRectF(0, h * 0.58, w, h * 0.05), QColor(185, 175, 160));
     scenery::water(p, QRectF(0, h * 0.63, w, h * 0.37), QColor(60, 120, 150));
-    lockGate(p, QRectF(w * 0.84, h * 0.52, w * 0.1, h * 0.4));
+    lockGate(p, QRectF(w * 0.8, h * 0.54, w * 0.12, h * 0.36));
     scenery::narrowboat(p, QPointF(w * 0.08, h * 0.84), w * 0.68, QColor(30, 110, 60));
     scenery::tree(p, QPointF(w * 0.58, h * 0.55), h * 0.22);
 }

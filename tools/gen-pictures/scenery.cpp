@@ -96,7 +96,8 @@ void tree(QPainter& p, QPointF base, qreal h) {
 
 void bricks(QPainter& p, const QRectF& r, QColor brick, qreal course) {
     p.save();
-    p.setClipRect(r);
+    // Intersect, so that a caller's clip (a bridge's arch cut out) still holds.
+    p.setClipRect(r, Qt::IntersectClip);
     p.fillRect(r, brick);
     p.setPen(QPen(brick.darker(130), qMax<qreal>(0.6, course / 6)));
     int row = 0;
