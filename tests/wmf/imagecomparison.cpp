@@ -27,14 +27,17 @@ std::vector<double> blocks(const QImage& grey, int block) {
 
 } // namespace
 
-double ImageComparison::score(const QImage& rendering, const QImage& reference) {
-    if (rendering.isNull() || reference.isNull())
-        return 1.0;
-    const QImage ref = reference.convertToFormat(QImage::Format_Grayscale8);
-    const QImage ours = rendering.convertToFormat(QImage::Format_Grayscale8)
-                            .scaled(ref.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const int block = std::max(2, std::max(ref.width(), ref.height()) / 100);
-    const std::vector<double> a = blocks(ours, block), b = blocks(ref, block);
+namespace {
+
+QImage shifted(const QImage& grey, int dx, int dy) {
+    QImage out(grey.size(), QImage::Format_Grayscale8);
+    out.fill(255);
+    QPainter painter(&out);
+    painter.drawImage(dx, dy, grey);
+    return out;
+}
+
+double blockScore(const std::vector<double>& a, const std::vector<double>& b) {
     double difference = 0, inkA = 0, inkB = 0;
     for (size_t i = 0; i < a.size(); ++i) {
         difference += std::abs(a[i] - b[i]);
@@ -44,6 +47,25 @@ double ImageComparison::score(const QImage& rendering, const QImage& reference) 
     // A nearly blank reference would make any speck count fully: at least 1% ink.
     const double ink = std::max({inkA, inkB, 0.01 * 255 * double(a.size())});
     return std::min(1.0, difference / ink);
+}
+
+} // namespace
+
+// The best of the rendering moved by up to half a block each way: a picture placed a
+// pixel or two apart by rounding is the same picture.
+double ImageComparison::score(const QImage& rendering, const QImage& reference) {
+    if (rendering.isNull() || reference.isNull())
+        return 1.0;
+    const QImage ref = reference.convertToFormat(QImage::Format_Grayscale8);
+    const QImage ours = rendering.convertToFormat(QImage::Format_Grayscale8)
+                            .scaled(ref.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int block = std::max(4, std::max(ref.width(), ref.height()) / 40);
+    const std::vector<double> b = blocks(ref, block);
+    double best = 1.0;
+    for (int dy = -block / 2; dy <= block / 2; dy += std::max(1, block / 2))
+        for (int dx = -block / 2; dx <= block / 2; dx += std::max(1, block / 2))
+            best = std::min(best, blockScore(blocks(shifted(ours, dx, dy), block), b));
+    return best;
 }
 
 QImage ImageComparison::sideBySide(const QImage& rendering, const QImage& reference) {

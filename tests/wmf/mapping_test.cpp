@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {0, 0, 5, 5},
                   {20, 20},
                   {70, 70}},
-        Placement{"TwipsRunUpwards", frame().mapMode(6), {0, -720, 720, 0}, {20, 20}, {90, 90}},
+        Placement{"TwipsRunUpwards", frame().mapMode(6), {0, -720, 720, 720}, {20, 20}, {90, 90}},
         Placement{"IsotropicKeepsTheAspect",
                   frame().mapMode(7).windowExt(10, 5),
                   {0, 0, 10, 5},

@@ -10,11 +10,13 @@ RecordParams paramsOf(const MetafileData& data, const Record& record) {
     return RecordParams(QByteArrayView(data.bytes).sliced(record.paramStart, record.paramBytes));
 }
 
-void include(QRectF& bounds, QPointF point) {
-    if (bounds.isNull())
+void include(std::optional<QRectF>& bounds, QPointF point) {
+    if (!bounds)
         bounds = QRectF(point, QSizeF(0, 0));
-    else
-        bounds = bounds.united(QRectF(point, QSizeF(0, 0)));
+    bounds->setLeft(std::min(bounds->left(), point.x()));
+    bounds->setTop(std::min(bounds->top(), point.y()));
+    bounds->setRight(std::max(bounds->right(), point.x()));
+    bounds->setBottom(std::max(bounds->bottom(), point.y()));
 }
 
 } // namespace
@@ -44,17 +46,17 @@ std::optional<QRectF> FrameFinder::fromWindow() const {
 }
 
 std::optional<QRectF> FrameFinder::fromDrawing() const {
-    QRectF bounds;
+    std::optional<QRectF> bounds;
     for (const Record& record : m_data.records)
         addPoints(record, bounds);
-    if (bounds.width() <= 0 || bounds.height() <= 0)
+    if (!bounds || bounds->width() <= 0 || bounds->height() <= 0)
         return std::nullopt;
     return bounds;
 }
 
 // Only the records that carry their coordinates in a fixed place count: positions of
 // text, lines, rectangles and point lists. That is enough to frame a drawing.
-void FrameFinder::addPoints(const Record& record, QRectF& bounds) const {
+void FrameFinder::addPoints(const Record& record, std::optional<QRectF>& bounds) const {
     const RecordParams p = paramsOf(m_data, record);
     switch (record.function) {
     case fn::MoveTo:

@@ -16,7 +16,7 @@ private:
     explicit FrameFinder(const MetafileData& data) : m_data(data) {}
     std::optional<QRectF> fromWindow() const;
     std::optional<QRectF> fromDrawing() const;
-    void addPoints(const Record& record, QRectF& bounds) const;
+    void addPoints(const Record& record, std::optional<QRectF>& bounds) const;
 
     const MetafileData& m_data;
 };

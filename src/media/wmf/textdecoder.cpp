@@ -63,13 +63,14 @@ bool TextDecoder::isSingleByte(int charset) {
     return charset != 128 && charset != 129 && charset != 130 && charset != 134 && charset != 136;
 }
 
-// Symbol-set fonts other than Symbol itself (Wingdings and the like) have no Unicode
-// equivalents here; their bytes are shown as Latin-1 rather than dropped.
+// Picture fonts (Wingdings and the like) have no Unicode equivalents here; their bytes
+// are shown as Latin-1 rather than dropped. Other symbol-set fonts follow Symbol's layout.
 QString TextDecoder::decode(QByteArrayView bytes, int charset, const QString& face) {
     if (charset == kSymbolCharset) {
-        if (face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
-            return decodeSymbol(bytes);
-        return QString::fromLatin1(bytes);
+        if (face.contains(QLatin1String("dings"), Qt::CaseInsensitive) ||
+            face.compare(QLatin1String("Marlett"), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(bytes);
+        return decodeSymbol(bytes);
     }
     QStringDecoder decoder(codecFor(charset));
     if (!decoder.isValid())
