@@ -169,6 +169,15 @@ TEST(PainterPrintJob, PictureIsDrawnAtItsOwnSizeWhereAsked) {
     EXPECT_EQ(right, 114);
 }
 
+TEST(PainterPrintJob, NothingReachesTheDeviceBeforeTheDocumentEnds) {
+    ImageJob job;
+    job.print("HHHH");
+    job.line(0, 1000, 3000, 1000);
+    EXPECT_EQ(inkedRows(job.image()).first, -1);
+    job.endDoc();
+    EXPECT_GE(inkedRows(job.image()).first, 0);
+}
+
 TEST(PainterPrintJob, NothingIsAcceptedAfterTheDocumentHasEnded) {
     ImageJob job;
     job.endDoc();
@@ -240,6 +249,20 @@ TEST_F(PdfPrinting, DocumentStoppedByAnErrorLeavesNoFile) {
         job->print("half a certificate");
     }
     EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(PdfPrinting, DocumentStoppedByAnErrorLeavesTheLastPageAsItWas) {
+    QFile old(path());
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the last page");
+    old.close();
+    media::PdfPrintService service(path());
+    {
+        auto job = service.begin();
+        job->print("half a certificate");
+    }
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the last page");
 }
 
 TEST_F(PdfPrinting, UnwritablePlaceIsAPrinterError) {

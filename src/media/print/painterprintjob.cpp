@@ -3,7 +3,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QLineF>
 #include <QPaintDevice>
+#include <QPainter>
 
 namespace media {
 namespace {
@@ -25,13 +27,10 @@ QString substitute(const QString& name) {
 
 PainterPrintJob::PainterPrintJob(std::unique_ptr<QPaintDevice> device)
     : m_device(std::move(device)) {
-    if (!m_device || !m_painter.begin(m_device.get())) {
-        throw PrinterError("the printer could not start the document");
+    if (!m_device) {
+        throw PrinterError("no printer");
     }
-    m_painter.setRenderHint(QPainter::Antialiasing);
-    m_painter.setRenderHint(QPainter::TextAntialiasing);
-    applyFont();
-    applyPen();
+    resolveFont();
 }
 
 PainterPrintJob::~PainterPrintJob() = default;
@@ -42,7 +41,7 @@ void PainterPrintJob::requireOpen() const {
     }
 }
 
-void PainterPrintJob::applyFont() {
+void PainterPrintJob::resolveFont() {
     QFont font(m_fontName);
     font.setPointSizeF(m_fontSize);
     const QString wanted = substitute(m_fontName);
@@ -51,15 +50,14 @@ void PainterPrintJob::applyFont() {
         font.setFamily(wanted);
     }
     m_font = QFont(font, m_device.get());
-    m_painter.setFont(m_font);
 }
 
-void PainterPrintJob::applyPen() {
+QPen PainterPrintJob::pen() const {
     const float widthTwips = m_lineWidth * kTwipsPerLineWidth;
     QPen pen(m_color, widthTwips * m_device->logicalDpiX() / kTwipsPerInch);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    m_painter.setPen(pen);
+    return pen;
 }
 
 QString PainterPrintJob::resolvedFamily() const {
@@ -77,7 +75,7 @@ float PainterPrintJob::toDeviceY(float twips) const {
 void PainterPrintJob::setFontName(const QString& name) {
     requireOpen();
     m_fontName = name;
-    applyFont();
+    resolveFont();
 }
 
 void PainterPrintJob::setFontSize(float points) {
@@ -86,13 +84,12 @@ void PainterPrintJob::setFontSize(float points) {
         throw PrinterError("invalid font size");
     }
     m_fontSize = points;
-    applyFont();
+    resolveFont();
 }
 
 void PainterPrintJob::setColor(int paletteIndex) {
     requireOpen();
     m_color = paletteColor(paletteIndex);
-    applyPen();
 }
 
 float PainterPrintJob::pageWidth() {
@@ -121,7 +118,12 @@ void PainterPrintJob::print(const QString& text, bool endLine) {
     const QFontMetricsF metrics(m_font, m_device.get());
     if (!text.isEmpty()) {
         // (x, y) is the top of the line; Qt draws text on its baseline.
-        m_painter.drawText(QPointF(toDeviceX(m_x), toDeviceY(m_y) + metrics.ascent()), text);
+        const QPointF baseline(toDeviceX(m_x), toDeviceY(m_y) + metrics.ascent());
+        m_steps.push_back([font = m_font, pen = pen(), baseline, text](QPainter& painter) {
+            painter.setFont(font);
+            painter.setPen(pen);
+            painter.drawText(baseline, text);
+        });
     }
     if (endLine) {
         m_x = 0;
@@ -134,13 +136,15 @@ void PainterPrintJob::print(const QString& text, bool endLine) {
 void PainterPrintJob::setLineWidth(int width) {
     requireOpen();
     m_lineWidth = qMax(1, width);
-    applyPen();
 }
 
 void PainterPrintJob::line(float x1, float y1, float x2, float y2) {
     requireOpen();
-    m_painter.drawLine(QPointF(toDeviceX(x1), toDeviceY(y1)),
-                       QPointF(toDeviceX(x2), toDeviceY(y2)));
+    const QLineF segment(toDeviceX(x1), toDeviceY(y1), toDeviceX(x2), toDeviceY(y2));
+    m_steps.push_back([pen = pen(), segment](QPainter& painter) {
+        painter.setPen(pen);
+        painter.drawLine(segment);
+    });
 }
 
 void PainterPrintJob::drawPicture(const forms::Picture& picture, float x, float y) {
@@ -148,22 +152,27 @@ void PainterPrintJob::drawPicture(const forms::Picture& picture, float x, float 
     const QSizeF size = picture.sizeTwips();
     const QRectF target(toDeviceX(x), toDeviceY(y), toDeviceX(size.width()),
                         toDeviceY(size.height()));
-    m_painter.save();
-    picture.draw(m_painter, target);
-    m_painter.restore();
-}
-
-void PainterPrintJob::abandon() {
-    m_ended = true;
-    if (m_painter.isActive()) {
-        m_painter.end();
-    }
+    m_steps.push_back([picture, target](QPainter& painter) {
+        painter.save();
+        picture.draw(painter, target);
+        painter.restore();
+    });
 }
 
 void PainterPrintJob::endDoc() {
     requireOpen();
     m_ended = true;
-    if (!m_painter.end()) {
+    QPainter painter;
+    if (!painter.begin(m_device.get())) {
+        throw PrinterError("the printer could not start the document");
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const Step& step : m_steps) {
+        step(painter);
+    }
+    m_steps.clear();
+    if (!painter.end()) {
         throw PrinterError("the printer did not accept the document");
     }
     checkFinished();

@@ -4,10 +4,13 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPainter>
+#include <QPen>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QPaintDevice;
+class QPainter;
 
 namespace media {
 
@@ -15,12 +18,15 @@ namespace media {
 // printable area (a QPrinter that is not full-page, a QPdfWriter, an image in tests).
 // Positions are kept in twips and turned into device units (twips x dpi / 1440) only when
 // drawing, so fonts keep their point size at the device's own resolution.
+//
+// Drawing is collected and played onto the device only by endDoc: a run that stops part
+// way through (a failed operation, an exception in the caller) never reaches the device,
+// which a printer's own abort cannot promise.
 class PainterPrintJob : public PrintJob {
 public:
     // Line width 1 is one pixel of the 96-dpi screen the pages were designed on.
     static constexpr float kTwipsPerLineWidth = 15.0f;
 
-    // Starts painting on device; throws PrinterError when the painter cannot start.
     explicit PainterPrintJob(std::unique_ptr<QPaintDevice> device);
     ~PainterPrintJob() override;
 
@@ -35,6 +41,7 @@ public:
     void setLineWidth(int width) override;
     void line(float x1, float y1, float x2, float y2) override;
     void drawPicture(const forms::Picture& picture, float x, float y) override;
+    // Paints the page; throws PrinterError when the device cannot be painted or fails.
     void endDoc() override;
 
     float x() const { return m_x; }
@@ -44,21 +51,20 @@ public:
 
 protected:
     QPaintDevice& device() { return *m_device; }
-    bool ended() const { return m_ended; }
-    // Called after the painter has ended; throws PrinterError when the device failed.
+    // Called after painting has ended; throws PrinterError when the device failed.
     virtual void checkFinished() {}
-    // Lets the device go without finishing the document (a run stopped by an error).
-    void abandon();
 
 private:
+    using Step = std::function<void(QPainter&)>;
+
     void requireOpen() const;
-    void applyFont();
-    void applyPen();
+    void resolveFont();
+    QPen pen() const;
     float toDeviceX(float twips) const;
     float toDeviceY(float twips) const;
 
     std::unique_ptr<QPaintDevice> m_device;
-    QPainter m_painter; // after m_device: ends before the device goes
+    std::vector<Step> m_steps; // the page, in drawing order
     QString m_fontName = QStringLiteral("Times New Roman");
     float m_fontSize = 12.0f;
     QFont m_font;

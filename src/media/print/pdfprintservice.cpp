@@ -3,6 +3,7 @@
 #include "media/print/painterprintjob.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -14,13 +15,6 @@ class PdfJob final : public PainterPrintJob {
 public:
     PdfJob(std::unique_ptr<QPdfWriter> writer, QString path)
         : PainterPrintJob(std::move(writer)), m_path(std::move(path)) {}
-
-    ~PdfJob() override {
-        if (!ended()) {
-            abandon();
-            QFile::remove(m_path);
-        }
-    }
 
 protected:
     void checkFinished() override {
@@ -36,6 +30,11 @@ private:
 } // namespace
 
 std::unique_ptr<PrintJob> PdfPrintService::begin() {
+    // Like a printer that is switched off: refused at once, not after the page is drawn.
+    const QFileInfo folder(QFileInfo(m_path).absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) {
+        throw PrinterError("the PDF file cannot be written");
+    }
     auto writer = std::make_unique<QPdfWriter>(m_path);
     writer->setResolution(kResolution);
     writer->setCreator(QStringLiteral("Placeworks"));

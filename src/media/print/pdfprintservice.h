@@ -7,8 +7,8 @@
 namespace media {
 
 // Prints into a PDF file instead of a printer: A4 at 600 dpi with margins of a quarter
-// inch all round, which is what an ordinary printer leaves unprinted. Each begin()
-// replaces the file; a job destroyed without endDoc leaves no file behind.
+// inch all round, which is what an ordinary printer leaves unprinted. Each ended job
+// replaces the file; a job destroyed without endDoc leaves it as it was.
 class PdfPrintService final : public PrintService {
 public:
     static constexpr int kResolution = 600;

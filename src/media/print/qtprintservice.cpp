@@ -12,14 +12,6 @@ class PrinterJob final : public PainterPrintJob {
 public:
     explicit PrinterJob(std::unique_ptr<QPrinter> printer) : PainterPrintJob(std::move(printer)) {}
 
-    // A run that stops part way (a failed operation) must not reach the paper.
-    ~PrinterJob() override {
-        if (!ended()) {
-            printer().abort();
-            abandon();
-        }
-    }
-
 protected:
     void checkFinished() override {
         if (printer().printerState() == QPrinter::Error) {
@@ -42,6 +34,9 @@ std::unique_ptr<PrintJob> QtPrintService::begin() {
     printer->setOutputFormat(QPrinter::NativeFormat);
     printer->setFullPage(false);
     printer->setDocName(QStringLiteral("Placeworks"));
+    if (!printer->isValid()) {
+        throw PrinterError("the default printer cannot be used");
+    }
     return std::make_unique<PrinterJob>(std::move(printer));
 }
 
