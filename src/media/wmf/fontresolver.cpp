@@ -66,13 +66,13 @@ QString FontResolver::family(const QString& face) {
     return *it;
 }
 
-QFont FontResolver::font(const FontSpec& spec, int pixelSize) {
-    QFont font(family(spec.face));
+QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
+    QFont font(family(logical.face));
     font.setPixelSize(std::max(1, pixelSize));
-    font.setWeight(QFont::Weight(std::clamp(spec.weight == 0 ? 400 : spec.weight, 100, 900)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setWeight(QFont::Weight(std::clamp(logical.weight == 0 ? 400 : logical.weight, 100, 900)));
+    font.setItalic(logical.italic);
+    font.setUnderline(logical.underline);
+    font.setStrikeOut(logical.strikeOut);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

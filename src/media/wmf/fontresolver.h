@@ -12,7 +12,7 @@ namespace wmf {
 class FontResolver {
 public:
     /// A font whose em height is pixelSize (rounded; at least 1).
-    static QFont font(const FontSpec& spec, int pixelSize);
+    static QFont font(const FontSpec& logical, int pixelSize);
     /// The family drawn for a face name.
     static QString family(const QString& face);
     /// Em height over cell height (ascent + descent) of a face; logical fonts with a

@@ -150,17 +150,17 @@ bool PlayContext::applyRop2() {
 }
 
 QPen PlayContext::makePen() const {
-    const PenSpec& spec = m_state.pen;
-    const int style = spec.style & 0x0F;
+    const PenSpec& logical = m_state.pen;
+    const int style = logical.style & 0x0F;
     if (style == Null)
         return Qt::NoPen;
-    QColor color = spec.color;
+    QColor color = logical.color;
     if (m_state.rop2 == 1 || m_state.rop2 == 16)
         color = m_state.rop2 == 1 ? Qt::black : Qt::white;
-    const double width = std::clamp(std::abs(spec.width) * m_scale.x(), 1.0, kCoordinateLimit);
+    const double width = std::clamp(std::abs(logical.width) * m_scale.x(), 1.0, kCoordinateLimit);
     QPen pen(color, width);
-    pen.setCapStyle(capStyle(spec.style));
-    pen.setJoinStyle(joinStyle(spec.style));
+    pen.setCapStyle(capStyle(logical.style));
+    pen.setJoinStyle(joinStyle(logical.style));
     // GDI draws patterned pens wider than one pixel solid.
     if (width <= 1.5 && style >= Dash && style <= DashDotDot) {
         pen.setDashPattern(dashPattern(style));

@@ -33,17 +33,17 @@ struct SizedFont {
 };
 
 SizedFont sizedFont(PlayContext& c) {
-    const FontSpec& spec = c.state().font;
-    const double logical = spec.height == 0 ? 12 : std::abs(spec.height);
-    double pixels = std::min(logical * c.scaleY(), kMaxFontPixels);
+    const FontSpec& logical = c.state().font;
+    const double height = logical.height == 0 ? 12 : std::abs(logical.height);
+    double pixels = std::min(height * c.scaleY(), kMaxFontPixels);
     const int rounded = std::max(2, int(std::lround(pixels)));
-    QFont font = FontResolver::font(spec, rounded);
-    if (spec.height > 0) { // a cell height, not an em height
+    QFont font = FontResolver::font(logical, rounded);
+    if (logical.height > 0) { // a cell height, not an em height
         pixels *= FontResolver::emPerCell(font);
         font.setPixelSize(std::max(2, int(std::lround(pixels))));
     }
-    if (spec.width != 0) {
-        const double wanted = std::abs(spec.width) * c.scaleX();
+    if (logical.width != 0) {
+        const double wanted = std::abs(logical.width) * c.scaleX();
         const double average = QFontMetricsF(font).averageCharWidth();
         if (average > 0)
             font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 4000));
