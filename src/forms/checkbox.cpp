@@ -11,17 +11,25 @@ CheckBox::CheckBox(QWidget* parent) : Control<QCheckBox>(parent) {
 }
 
 void CheckBox::setBackColor(const QColor& c) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, c);
-    pal.setColor(QPalette::Button, c);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    m_back = c;
+    restyle();
 }
 
 void CheckBox::setForeColor(const QColor& c) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, c);
-    setPalette(pal);
+    m_fore = c;
+    restyle();
+}
+
+// The style draws the indicator; colours go through a style sheet, which every style honours.
+void CheckBox::restyle() {
+    QString sheet;
+    if (m_back.isValid()) {
+        sheet += QStringLiteral("background-color: %1; ").arg(m_back.name());
+    }
+    if (m_fore.isValid()) {
+        sheet += QStringLiteral("color: %1; ").arg(m_fore.name());
+    }
+    setStyleSheet(QStringLiteral("QCheckBox { %1}").arg(sheet));
 }
 
 } // namespace forms

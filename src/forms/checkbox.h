@@ -21,6 +21,12 @@ public:
 
 protected:
     bool clicksOnRelease() const override { return false; }
+
+private:
+    void restyle();
+
+    QColor m_back;
+    QColor m_fore;
 };
 
 } // namespace forms

@@ -12,16 +12,25 @@ OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {
 }
 
 void OptionButton::setBackColor(const QColor& c) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, c);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    m_back = c;
+    restyle();
 }
 
 void OptionButton::setForeColor(const QColor& c) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, c);
-    setPalette(pal);
+    m_fore = c;
+    restyle();
+}
+
+// The style draws the indicator; colours go through a style sheet, which every style honours.
+void OptionButton::restyle() {
+    QString sheet;
+    if (m_back.isValid()) {
+        sheet += QStringLiteral("background-color: %1; ").arg(m_back.name());
+    }
+    if (m_fore.isValid()) {
+        sheet += QStringLiteral("color: %1; ").arg(m_fore.name());
+    }
+    setStyleSheet(QStringLiteral("QRadioButton { %1}").arg(sheet));
 }
 
 OptionGroup::OptionGroup(QObject* parent) : QObject(parent), m_group(this) {

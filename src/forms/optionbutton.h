@@ -22,6 +22,12 @@ public:
 
 protected:
     bool clicksOnRelease() const override { return false; }
+
+private:
+    void restyle();
+
+    QColor m_back;
+    QColor m_fore;
 };
 
 class OptionGroup : public QObject {

@@ -41,10 +41,10 @@ Titlefrm::Titlefrm(Program& program) : Screen(program.forms), m_program(program)
     Picture1.setRect(300, 1200, 4800, 3600);
     Picture1.setBackColor(QColor(192, 192, 192));
 
-    creditLine(Label1, QStringLiteral("Geography case studies for primary schools"),
-               {360, 4980, 4695, 375}, 14.25f);
-    creditLine(Label5, QStringLiteral("Written and illustrated by the Placeworks team"),
-               {480, 5310, 4455, 375}, 12);
+    creditLine(Label1, QStringLiteral("Geography for primary schools"), {360, 4980, 4695, 375},
+               14.25f);
+    creditLine(Label5, QStringLiteral("Written by the Placeworks team"), {480, 5310, 4455, 375},
+               12);
     creditLine(Label3, QStringLiteral("Quillon Publishing Ltd"), {480, 5640, 4455, 375}, 12);
 
     Command1.setRect(1320, 6000, 1335, 375);
