@@ -14,6 +14,21 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
+
+namespace {
+
+class FirstPaintQuit : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -36,7 +51,12 @@ int main(int argc, char** argv) {
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
 
-    forms.show<Titlefrm>();
+    Titlefrm& title = forms.show<Titlefrm>();
+    // For the start-up benchmark: quit as soon as the title screen has been painted.
+    FirstPaintQuit quitAfterPaint;
+    if (qEnvironmentVariableIsSet("PLACEWORKS_QUIT_AFTER_PAINT")) {
+        title.installEventFilter(&quitAfterPaint);
+    }
     const int rc = QApplication::exec();
     forms.unloadAll();
     return rc;
