@@ -47,6 +47,22 @@ INSTANTIATE_TEST_SUITE_P(Pcm, WavLayouts,
                                            Layout{2, 48000, 16, QAudioFormat::Int16},
                                            Layout{2, 8000, 16, QAudioFormat::Int16}));
 
+TEST(WavDecoder, EightBitSamplesWidenAroundTheirMidpoint) {
+    QAudioFormat format;
+    format.setSampleRate(8000);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::UInt8);
+    const media::DecodedSound narrow{format, QByteArray("\x80\x00\xFF", 3)};
+    const media::DecodedSound wide = WavDecoder::toInt16(narrow);
+    EXPECT_EQ(wide.format.sampleFormat(), QAudioFormat::Int16);
+    EXPECT_EQ(wide.format.sampleRate(), 8000);
+    ASSERT_EQ(wide.pcm.size(), 6);
+    const auto* samples = reinterpret_cast<const qint16*>(wide.pcm.constData());
+    EXPECT_EQ(samples[0], 0);
+    EXPECT_EQ(samples[1], -32768);
+    EXPECT_EQ(samples[2], 32512);
+}
+
 TEST(WavDecoder, SkipsOtherChunksIncludingOddSizedOnes) {
     const QByteArray samples("\x10\x20\x30", 3);
     const QByteArray file = riff(chunk("LIST", "abc") + chunk("fmt ", fmt(1, 8000, 8)) +

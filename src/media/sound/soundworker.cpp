@@ -47,16 +47,23 @@ std::shared_ptr<const DecodedSound> SoundWorker::sound(const QString& path) {
 
 void SoundWorker::start(const std::shared_ptr<const DecodedSound>& sound) {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !device.isFormatSupported(sound->format)) {
+    if (device.isNull()) {
         return;
+    }
+    std::shared_ptr<const DecodedSound> playable = sound;
+    if (!device.isFormatSupported(playable->format)) {
+        playable = std::make_shared<const DecodedSound>(WavDecoder::toInt16(*sound));
+        if (!device.isFormatSupported(playable->format)) {
+            return; // an output that takes neither is left silent
+        }
     }
     if (static_cast<int>(m_playing.size()) >= kMaxSinks) {
         finish(m_playing.front().sink); // the oldest sound gives way to the new one
     }
     auto* buffer = new QBuffer(this);
-    buffer->setData(sound->pcm); // shares the cached bytes, no copy
+    buffer->setData(playable->pcm); // shares the cached bytes, no copy
     buffer->open(QIODevice::ReadOnly);
-    auto* sink = new QAudioSink(device, sound->format, this);
+    auto* sink = new QAudioSink(device, playable->format, this);
     connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
         if (state == QAudio::IdleState || state == QAudio::StoppedState) {
             finish(sink);

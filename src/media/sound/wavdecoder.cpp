@@ -80,6 +80,19 @@ std::optional<DecodedSound> WavDecoder::decode(QByteArrayView bytes) {
     return std::nullopt;
 }
 
+DecodedSound WavDecoder::toInt16(const DecodedSound& sound) {
+    if (sound.format.sampleFormat() != QAudioFormat::UInt8) {
+        return sound;
+    }
+    DecodedSound wide{sound.format, QByteArray(sound.pcm.size() * 2, Qt::Uninitialized)};
+    wide.format.setSampleFormat(QAudioFormat::Int16);
+    auto* out = reinterpret_cast<qint16*>(wide.pcm.data());
+    for (qsizetype i = 0; i < sound.pcm.size(); ++i) {
+        out[i] = qint16((int(quint8(sound.pcm[i])) - 128) << 8);
+    }
+    return wide;
+}
+
 void WavDecoder::appendSilence(DecodedSound& sound, int milliseconds) {
     const QAudioFormat& f = sound.format;
     const qsizetype frames = qsizetype(f.sampleRate()) * milliseconds / 1000;

@@ -21,6 +21,9 @@ class WavDecoder {
 public:
     static std::optional<DecodedSound> decode(QByteArrayView bytes);
 
+    // The same sound as signed 16-bit samples, for outputs that refuse 8-bit ones.
+    static DecodedSound toInt16(const DecodedSound& sound);
+
     // Appends silence of the given length in the sound's own format.
     static void appendSilence(DecodedSound& sound, int milliseconds);
 };
