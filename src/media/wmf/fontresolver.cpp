@@ -77,10 +77,22 @@ QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
     return font;
 }
 
-double FontResolver::emPerCell(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const double cell = metrics.ascent() + metrics.descent();
-    return cell > 0 ? font.pixelSize() / cell : 1.0;
+// Measured at a large size: at a few pixels the ascent and descent come rounded, and the
+// ratio taken from them would be off by a pixel's worth.
+double FontResolver::emPerCell(const FontSpec& logical) {
+    constexpr int kMeasureSize = 256;
+    static QMutex mutex;
+    static QHash<QString, double> cache;
+    const QFont measured = font(logical, kMeasureSize);
+    const QString key = measured.key();
+    QMutexLocker lock(&mutex);
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        const QFontMetricsF metrics(measured);
+        const double cell = metrics.ascent() + metrics.descent();
+        it = cache.insert(key, cell > 0 ? kMeasureSize / cell : 1.0);
+    }
+    return *it;
 }
 
 } // namespace wmf

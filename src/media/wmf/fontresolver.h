@@ -15,9 +15,9 @@ public:
     static QFont font(const FontSpec& logical, int pixelSize);
     /// The family drawn for a face name.
     static QString family(const QString& face);
-    /// Em height over cell height (ascent + descent) of a face; logical fonts with a
-    /// positive height give the cell height.
-    static double emPerCell(const QFont& font);
+    /// Em height over cell height (ascent + descent) of a logical font's face, from its
+    /// design metrics; logical fonts with a positive height give the cell height.
+    static double emPerCell(const FontSpec& logical);
 };
 
 } // namespace wmf

@@ -6,7 +6,7 @@ namespace wmf {
 
 namespace {
 
-constexpr int kSymbolCharset = 2;
+constexpr int kDefaultCharset = 1, kSymbolCharset = 2;
 
 struct Charset {
     int id;
@@ -57,6 +57,14 @@ const char* codecFor(int charset) {
     return "windows-1252";
 }
 
+// DEFAULT_CHARSET asks for the font's own character set, which for Symbol is the symbol
+// set: equation editors write Symbol that way.
+bool isSymbolSet(int charset, const QString& face) {
+    return charset == kSymbolCharset ||
+           (charset == kDefaultCharset &&
+            face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0);
+}
+
 } // namespace
 
 bool TextDecoder::isSingleByte(int charset) {
@@ -66,7 +74,7 @@ bool TextDecoder::isSingleByte(int charset) {
 // Picture fonts (Wingdings and the like) have no Unicode equivalents here; their bytes
 // are shown as Latin-1 rather than dropped. Other symbol-set fonts follow Symbol's layout.
 QString TextDecoder::decode(QByteArrayView bytes, int charset, const QString& face) {
-    if (charset == kSymbolCharset) {
+    if (isSymbolSet(charset, face)) {
         if (face.contains(QLatin1String("dings"), Qt::CaseInsensitive) ||
             face.compare(QLatin1String("Marlett"), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(bytes);

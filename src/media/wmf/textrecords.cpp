@@ -36,12 +36,9 @@ SizedFont sizedFont(PlayContext& c) {
     const FontSpec& logical = c.state().font;
     const double height = logical.height == 0 ? 12 : std::abs(logical.height);
     double pixels = std::min(height * c.scaleY(), kMaxFontPixels);
-    const int rounded = std::max(2, int(std::lround(pixels)));
-    QFont font = FontResolver::font(logical, rounded);
-    if (logical.height > 0) { // a cell height, not an em height
-        pixels *= FontResolver::emPerCell(font);
-        font.setPixelSize(std::max(2, int(std::lround(pixels))));
-    }
+    if (logical.height > 0) // a cell height, not an em height
+        pixels *= FontResolver::emPerCell(logical);
+    QFont font = FontResolver::font(logical, std::max(2, int(std::lround(pixels))));
     if (logical.width != 0) {
         const double wanted = std::abs(logical.width) * c.scaleX();
         const double average = QFontMetricsF(font).averageCharWidth();
@@ -116,6 +113,9 @@ void drawGlyphs(PlayContext& c, const QString& text, const QVector<double>& adva
                          c.state().bkColor);
     painter.setFont(sized.font);
     painter.setPen(c.state().textColor);
+    // The background was filled above; a shape's opaque mode left on the painter would
+    // fill each glyph's cell again in the shape's background colour.
+    painter.setBackgroundMode(Qt::TransparentMode);
     if (advances.isEmpty()) {
         painter.drawText(QPointF(x0, baseline), text);
     } else {
