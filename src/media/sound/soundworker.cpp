@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
+#include <algorithm>
 
 namespace media {
 
@@ -71,6 +72,9 @@ void SoundWorker::start(const std::shared_ptr<const DecodedSound>& sound) {
     });
     m_playing.push_back({sink, buffer});
     sink->start(buffer);
+    if (sink->error() != QAudio::NoError) {
+        finish(sink); // the output refused the stream without a state change
+    }
 }
 
 void SoundWorker::finish(QAudioSink* sink) {
