@@ -1,14 +1,41 @@
 // The main menu's entries that open the reading screens.
-#include "media/dialogs/dialogs.h"
+#include "reading/guide.h"
+#include "reading/pagedrawings.h"
+#include "reading/teacher.h"
 #include "shell/intro0.h"
 #include "shell/program.h"
 
+using reading::PageDrawings;
+
 void intro0::openGuide() {
-    m_program.dialogs.message(
-        QStringLiteral("The Teachers' Guide is not available in this version."));
+    // The drawings are read before the guide is touched, so a missing first page leaves
+    // the menu as it was, without a half-opened guide.
+    const auto page = PageDrawings::read(m_program, reading::guidePage(1));
+    if (!page) {
+        return;
+    }
+    guide& g = forms().get<guide>();
+    page->showIn(g.Image1, g.Image2);
+    m_program.state.pageno = 1;
+    forms().show<guide>();
 }
 
 void intro0::openAcknowledgments() {
-    m_program.dialogs.message(
-        QStringLiteral("The acknowledgments are not available in this version."));
+    const auto page =
+        PageDrawings::read(m_program, reading::singlePage(QStringLiteral("acknowledgments")));
+    if (!page) {
+        return;
+    }
+    // Touching the viewer loads it; its Form_Load runs before the rest. pagecount and
+    // pageset stay as they are: the page controls are hidden here instead.
+    teacher& viewer = forms().get<teacher>();
+    viewer.Label1.setVisible(false);
+    viewer.Label3[2].setVisible(false);
+    viewer.Label3[3].setVisible(false);
+    viewer.Image1.setPicture(page->screen);
+    m_program.loadPicture(viewer.Picture2, QStringLiteral("logo\\quillon2.bmp"));
+    viewer.Image2.setPicture(page->print);
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1.setEnabled(true);
+    forms().show<teacher>();
 }
