@@ -1,6 +1,8 @@
 // The case studies of this edition: the two Manchester menus.
 #include "shell/casestudy.h"
 
+#include "activities/openactivity.h"
+
 const CaseStudy kManchesterFacts{
     QStringLiteral("Manchester: The Facts"),
     {240, 0, 6240, 900},
@@ -12,8 +14,8 @@ const CaseStudy kManchesterFacts{
     QStringLiteral("manchester1"),
     QStringLiteral("multiple\\Manchester Facts.txt"),
     QStringLiteral("images\\manchestersm.jpg"),
-    nullptr,
-    nullptr,
+    &openActivity<manchester1lab>,
+    &openActivity<manchester1ord>,
 };
 
 const CaseStudy kManchesterDevelopment{
@@ -27,6 +29,6 @@ const CaseStudy kManchesterDevelopment{
     QStringLiteral("manchester2"),
     QStringLiteral("multiple\\Manchester Development.txt"),
     QStringLiteral("images\\millsm.jpg"),
-    nullptr,
-    nullptr,
+    &openActivity<manchester2lab>,
+    &openActivity<manchester2ord>,
 };

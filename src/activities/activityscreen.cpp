@@ -1,0 +1,243 @@
+#include "activities/activityscreen.h"
+
+#include "activities/showresults.h"
+#include "shell/dressform.h"
+#include "shell/program.h"
+
+using forms::Align;
+using forms::BackStyle;
+using forms::FontSpec;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+
+struct Button {
+    int index;
+    const char* caption;
+    forms::TwipRect place;
+};
+
+// The same three buttons on every activity screen; "Check Score" waits for readiness.
+const Button kButtons[] = {
+    {0, "Exit", {10560, 7920, 1245, 495}},
+    {1, "Start Again", {3360, 7920, 2565, 495}},
+    {2, "Check Score", {6000, 7920, 2565, 495}},
+};
+
+void blackYellow(forms::Label& l, const FontSpec& font, Align align) {
+    l.setFont(font);
+    l.setForeColor(kYellow);
+    l.setBackColor(Qt::black);
+    l.setBackStyle(BackStyle::Opaque);
+    l.setAlignment(align);
+    l.setBorder(true);
+}
+
+engine::Rect toEngine(const forms::Label& l) {
+    return {l.Left(), l.Top(), l.Width(), l.Height()};
+}
+
+void styleStatic(forms::Label& l, const StaticText& t) {
+    l.setRect(t.place);
+    l.setCaption(t.text);
+    l.setForeColor(t.color);
+    l.setFont(t.font);
+    l.setAlignment(t.align);
+    l.setBackStyle(BackStyle::Transparent);
+}
+
+} // namespace
+
+ActivityScreen::ActivityScreen(Program& program, const ActivityData& data)
+    : Screen(program.forms), m_program(program), m_data(data) {
+    for (const ActivityPicture& p : data.pictures) {
+        forms::Image& image = Image1.add(p.index, this);
+        image.setStretch(true);
+        image.setRect(p.place);
+    }
+    buildStatics();
+    Label6.setRect(data.titlePlace);
+    Label6.setFont(data.titleFont);
+    Label6.setForeColor(kYellow);
+    Label6.setAlignment(data.titleAlign);
+    Label6.setBackStyle(BackStyle::Transparent);
+    buildItems();
+    buildButtons();
+    stack();
+}
+
+void ActivityScreen::buildStatics() {
+    for (const StaticText& t : m_data.texts) {
+        forms::Label* l = nullptr;
+        switch (t.control) {
+        case StaticLabel::Label5:
+            l = &Label5.add(t.index, this);
+            break;
+        case StaticLabel::Label7:
+            l = Label7 = new forms::Label(this);
+            break;
+        case StaticLabel::Label8:
+            l = Label8 = new forms::Label(this);
+            break;
+        case StaticLabel::Label9:
+            l = Label9 = new forms::Label(this);
+            break;
+        }
+        styleStatic(*l, t);
+    }
+}
+
+// The design gives answer box i the word that belongs in it; set-up hands the word to
+// word label i. Home slots get their size and place at set-up.
+void ActivityScreen::buildItems() {
+    const int n = itemCount();
+    for (int i = 0; i < n; ++i) {
+        const ActivityItem& item = m_data.items[size_t(i)];
+        forms::Label& box = Label1.add(i, this);
+        box.setRect(item.box);
+        box.setCaption(item.word);
+        blackYellow(box, m_data.wordFont, m_data.wordAlign);
+    }
+    for (int i = 0; i < n; ++i) {
+        forms::Label& home = Label4.add(i, this);
+        home.setBackStyle(BackStyle::Transparent);
+        home.setBorder(true);
+    }
+    for (int i = 0; i < n; ++i) {
+        const ActivityItem& item = m_data.items[size_t(i)];
+        forms::Label& word = Label2.add(i, this);
+        word.setRect(item.startLeft, item.startTop, item.box.width, item.box.height);
+        blackYellow(word, m_data.wordFont, m_data.wordAlign);
+        // A word label paints every pixel of itself, so a drag step repaints only the
+        // label and what it uncovers, never what lies beneath its new place.
+        word.setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    Label2.onMouseMove(
+        [this](int i, int b, int s, float x, float y) { Label2_MouseMove(i, b, s, x, y); });
+    Label2.onMouseUp(
+        [this](int i, int b, int s, float x, float y) { Label2_MouseUp(i, b, s, x, y); });
+}
+
+void ActivityScreen::buildButtons() {
+    for (const Button& b : kButtons) {
+        forms::Label& l = Label3.add(b.index, this);
+        l.setRect(b.place);
+        l.setCaption(QString::fromUtf8(b.caption));
+        blackYellow(l, FontSpec{QStringLiteral("Tahoma"), 15.75f, true}, Align::Center);
+        m_hover.add(l);
+    }
+    Label3[2].setVisible(false);
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove(
+        [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
+}
+
+// Stacking follows creation, but the title is a member and so was created first: raise
+// everything above the pictures in its order, the word labels last.
+void ActivityScreen::stack() {
+    Label5.forEach([](int, forms::Label& l) { l.raise(); });
+    for (forms::Label* l : {Label7, Label8, Label9, &Label6}) {
+        if (l) {
+            l->raise();
+        }
+    }
+    for (const auto* array : {&Label1, &Label4, &Label3, &Label2}) {
+        array->forEach([](int, forms::Label& l) { l.raise(); });
+    }
+}
+
+void ActivityScreen::Form_Load() {
+    dressform(*this, m_program.display());
+    if (m_data.background) {
+        setBackColor(*m_data.background);
+    }
+    m_program.state.maxscore = itemCount();
+    for (const ActivityPicture& p : m_data.pictures) {
+        m_program.loadPicture(Image1[p.index], p.file);
+    }
+    engine::Layout l = layout();
+    engine::setUp(l);
+    for (int i = 0; i < itemCount(); ++i) {
+        const engine::Rect& h = l.homes[size_t(i)];
+        Label4[i].setRect(h.left, h.top, h.width, h.height);
+    }
+    for (int i = 0; i < itemCount(); ++i) {
+        Label2[i].setCaption(Label1[i].Caption());
+        Label1[i].setCaption(QString());
+        Label1[i].setBackStyle(BackStyle::Transparent);
+    }
+}
+
+engine::Layout ActivityScreen::layout() const {
+    engine::Layout l;
+    for (int i = 0; i < itemCount(); ++i) {
+        l.labels.push_back(toEngine(Label2[i]));
+        l.boxes.push_back(toEngine(Label1[i]));
+        l.homes.push_back(toEngine(Label4[i]));
+    }
+    return l;
+}
+
+void ActivityScreen::place(int index, const engine::Rect& r) {
+    forms::Label& label = Label2[index];
+    if (label.Left() != r.left || label.Top() != r.top) {
+        label.move(r.left, r.top);
+    }
+}
+
+void ActivityScreen::Label2_MouseMove(int index, int button, int, float x, float y) {
+    engine::Rect r = toEngine(Label2[index]);
+    engine::drag(r, button, x, y);
+    place(index, r);
+}
+
+void ActivityScreen::Label2_MouseUp(int index, int, int, float, float) {
+    engine::Layout l = layout();
+    const int snaps = engine::drop(l, index);
+    place(index, l.labels[size_t(index)]);
+    for (int i = 0; i < snaps; ++i) {
+        m_program.play(QStringLiteral("wav\\thud3.wav"));
+    }
+    if (engine::ready(l, m_program.state.maxscore)) {
+        Label3[2].setVisible(true);
+    }
+}
+
+void ActivityScreen::Label3_Click(int index) {
+    m_program.state.score = 0;
+    switch (index) {
+    case 0:
+        forms().unload(*this);
+        break;
+    case 1:
+        startAgain();
+        break;
+    case 2:
+        checkScore();
+        break;
+    }
+    m_program.play(QStringLiteral("wav\\click.wav"));
+}
+
+void ActivityScreen::checkScore() {
+    m_program.state.score = engine::score(layout(), m_data.scoring);
+    showResults(m_program);
+}
+
+void ActivityScreen::startAgain() {
+    engine::Layout l = layout();
+    engine::startAgain(l);
+    for (int i = 0; i < itemCount(); ++i) {
+        place(i, l.labels[size_t(i)]);
+    }
+    Label3[2].setVisible(false);
+}
+
+void ActivityScreen::Form_MouseMove(int, int, float, float) {
+    m_hover.reset();
+}
+
+void ActivityScreen::Label3_MouseMove(int index, int, int, float, float) {
+    m_hover.highlight(Label3[index]);
+}

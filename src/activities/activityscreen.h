@@ -1,0 +1,58 @@
+#pragma once
+
+#include "activities/activitydata.h"
+#include "activities/engine/engine.h"
+#include "forms/controlarray.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/menuhover.h"
+#include "forms/screen.h"
+
+struct Program;
+
+// The drag-and-drop activity: word labels dragged into answer boxes over pictures or
+// beside texts, then scored. The four activity screens are this one design fed with
+// their own data. The labels keep the positions; the engine works on a copy of their
+// rectangles taken just before each step and written back after it.
+class ActivityScreen : public forms::Screen {
+public:
+    using Context = Program;
+    ActivityScreen(Program& program, const ActivityData& data);
+
+    void Form_Load() override;
+    void Form_MouseMove(int button, int shift, float x, float y) override;
+    void Label2_MouseMove(int index, int button, int shift, float x, float y);
+    void Label2_MouseUp(int index, int button, int shift, float x, float y);
+    void Label3_Click(int index);
+    void Label3_MouseMove(int index, int button, int shift, float x, float y);
+
+    int itemCount() const { return int(m_data.items.size()); }
+    // The rectangles of word labels, boxes and home slots as the labels hold them now.
+    engine::Layout layout() const;
+
+    // Declared bottom to top: pictures, static texts, boxes, home slots, buttons, word
+    // labels, so that the word labels take the press wherever they overlap anything.
+    forms::ControlArray<forms::Image> Image1;
+    forms::ControlArray<forms::Label> Label5;
+    forms::Label* Label7 = nullptr; // the single static texts, on the screens that have them
+    forms::Label* Label8 = nullptr;
+    forms::Label* Label9 = nullptr;
+    forms::Label Label6{this};
+    forms::ControlArray<forms::Label> Label1; // answer boxes
+    forms::ControlArray<forms::Label> Label4; // home slots
+    forms::ControlArray<forms::Label> Label3; // 0 Exit, 1 Start Again, 2 Check Score
+    forms::ControlArray<forms::Label> Label2; // word labels
+
+private:
+    void buildStatics();
+    void buildItems();
+    void buildButtons();
+    void stack();
+    void checkScore();
+    void startAgain();
+    void place(int index, const engine::Rect& r);
+
+    Program& m_program;
+    const ActivityData& m_data;
+    forms::MenuHover m_hover;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "activities/activityscreens.h"
+#include "activities/openactivity.h"
+#include "support/programfixture.h"
+
+#include <QTest>
+#include <QWindow>
+
+// Activity screens driven by real mouse input. Presses, moves and releases go in through
+// the display's window, as the platform delivers them, so Qt itself decides which widget
+// receives each one (and keeps moves with the pressed label while a button is held).
+class ActivityTest : public ProgramFixture {
+protected:
+    ActivityTest() { state.soundon = 1; }
+
+    template <class S> S& open(const QString& title = QStringLiteral("Manchester: The Facts")) {
+        openActivity<S>(program, title);
+        return *forms.loaded<S>();
+    }
+
+    static QPoint pixel(float x, float y) {
+        return {qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel)};
+    }
+    static QPoint centreOf(const QWidget& w) { return w.mapTo(w.window(), w.rect().center()); }
+    static QPoint centreOf(const forms::TwipRect& r) {
+        return pixel(r.left + r.width / 2, r.top + r.height / 2);
+    }
+
+    void press(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mousePress(display.windowHandle(), b, {}, at);
+    }
+    void moveTo(QPoint at) { QTest::mouseMove(display.windowHandle(), at); }
+    void release(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseRelease(display.windowHandle(), b, {}, at);
+    }
+
+    // Presses on the control, moves first through a point well away from it and then to
+    // the target, and releases there.
+    void dragTo(const QWidget& control, QPoint target, Qt::MouseButton b = Qt::LeftButton) {
+        const QPoint start = centreOf(control);
+        press(start, b);
+        moveTo(QPoint(400, start.y() < 300 ? 560 : 20));
+        moveTo(target);
+        release(target, b);
+    }
+
+    // Drags word label `word` into answer box `box` of the screen.
+    void place(ActivityScreen& s, int word, int box) {
+        dragTo(s.Label2[word], centreOf(s.Label1[box].rect()));
+    }
+
+    int thuds() const { return int(sound.played.count(QStringLiteral("wav\\thud3.wav"))); }
+};
