@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // Text parameters: the bytes padded to whole words, low byte first.
@@ -57,6 +59,166 @@ TEST(WmfText, TransparentTextAfterAnOpaqueShapeHasNoBackground) {
     EXPECT_GT(share, 0.02);
     EXPECT_LT(share, 0.4);
 }
+
+// A one-rectangle region, header with a 32-bit object count.
+MetafileBuilder& region(MetafileBuilder& b, int left, int top, int right, int bottom) {
+    return b.record(
+        0x06FF, {0, 6, 0, 0, 34, 1, 4, left, top, right, bottom, 2, top, bottom, left, right, 2});
+}
+
+QRgb at(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+struct Drawn {
+    const char* name;
+    std::function<void(MetafileBuilder&)> records;
+    QPoint inside, outside;
+    QRgb insideColour, outsideColour;
+};
+
+class WmfRecord : public ::testing::TestWithParam<Drawn> {};
+
+TEST_P(WmfRecord, DrawsWhereItShould) {
+    MetafileBuilder b = canvas();
+    GetParam().records(b);
+    const QImage image = render(b);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(at(image, GetParam().inside.x(), GetParam().inside.y()), GetParam().insideColour);
+    EXPECT_EQ(at(image, GetParam().outside.x(), GetParam().outside.y()), GetParam().outsideColour);
+}
+
+constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0xFF0000;
+
+// Slot 0: a red brush; slot 1: a region from (20, 20) to (80, 80).
+void redBrushAndRegion(MetafileBuilder& b) {
+    b.solidBrush(0xFF0000);
+    region(b, 20, 20, 80, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, WmfRecord,
+    ::testing::Values(
+        Drawn{"FillRegion",
+              [](MetafileBuilder& b) {
+                  redBrushAndRegion(b);
+                  b.record(0x0228, {1, 0});
+              },
+              {50, 50},
+              {10, 10},
+              kRed,
+              kWhite},
+        Drawn{"PaintRegion",
+              [](MetafileBuilder& b) {
+                  redBrushAndRegion(b);
+                  b.select(0).record(0x012B, {1});
+              },
+              {21, 79},
+              {81, 50},
+              kRed,
+              kWhite},
+        Drawn{"FrameRegionDrawsOnlyTheEdge",
+              [](MetafileBuilder& b) {
+                  redBrushAndRegion(b);
+                  b.record(0x0429, {1, 0, 5, 5});
+              },
+              {22, 50},
+              {50, 50},
+              kRed,
+              kWhite},
+        Drawn{"InvertRegion",
+              [](MetafileBuilder& b) {
+                  redBrushAndRegion(b);
+                  b.record(0x012A, {1});
+              },
+              {50, 50},
+              {90, 90},
+              kBlack,
+              kWhite},
+        Drawn{"ClipToRegion",
+              [](MetafileBuilder& b) {
+                  redBrushAndRegion(b);
+                  b.select(0).nullPen().select(2).record(0x012C, {1}).rectangle(0, 0, 100, 100);
+              },
+              {50, 50},
+              {10, 10},
+              kRed,
+              kWhite},
+        // A region record too short to hold one makes no region: selecting its slot resets
+        // the clip, as selecting an empty slot does.
+        Drawn{"ShortRegionRecordResetsTheClip",
+              [](MetafileBuilder& b) {
+                  b.solidBrush(0xFF0000).select(0).nullPen().select(1);
+                  b.record(0x06FF, {80, 80, 20, 20}).record(0x012C, {2}).rectangle(0, 0, 100, 100);
+              },
+              {50, 50},
+              {10, 10},
+              kRed,
+              kRed},
+        Drawn{"FloodFillStopsAtTheBorderColour",
+              [](MetafileBuilder& b) {
+                  b.record(0x02FC, {1, 0, 0, 0}).select(0).rectangle(20, 20, 80, 80);
+                  b.solidBrush(0xFF0000).select(1).record(0x0419, {0, 0, 50, 50});
+              },
+              {50, 50},
+              {10, 10},
+              kRed,
+              kWhite},
+        Drawn{"ExtFloodFillFillsTheSurface",
+              [](MetafileBuilder& b) {
+                  b.record(0x02FC, {1, 0, 0, 0}).select(0).rectangle(20, 20, 80, 80);
+                  b.solidBrush(0xFF0000).select(1).record(0x0548, {1, 0xFFFF, 0xFF, 10, 10});
+              },
+              {10, 10},
+              {50, 50},
+              kRed,
+              kWhite},
+        Drawn{"PatBltNopLeavesTheDestination",
+              [](MetafileBuilder& b) {
+                  b.solidBrush(0xFF0000).select(0).record(0x061D, {0x0029, 0x00AA, 60, 60, 20, 20});
+              },
+              {50, 50},
+              {10, 10},
+              kWhite,
+              kWhite},
+        Drawn{"PatBltPatCopy",
+              [](MetafileBuilder& b) {
+                  b.solidBrush(0xFF0000).select(0).record(0x061D, {0x0021, 0x00F0, 60, 60, 20, 20});
+              },
+              {50, 50},
+              {10, 10},
+              kRed,
+              kWhite},
+        Drawn{"PatBltDstInvert",
+              [](MetafileBuilder& b) {
+                  b.record(0x061D, {0x0009, 0x0055, 60, 60, 20, 20});
+              },
+              {50, 50},
+              {10, 10},
+              kBlack,
+              kWhite},
+        // A 2 x 1 Bitmap16 of 4 bits (indices 9 and 12: VGA red and blue) blitted over
+        // 40 x 20 units: the source given in the destination's units is cut to the bitmap.
+        Drawn{
+            "BitBltOfAFourBitBitmap16",
+            [](MetafileBuilder& b) {
+                b.record(0x0922, {0x0020, 0x00CC, 0, 0, 20, 40, 20, 20, 0, 2, 1, 2, 0x0401, 0x9C});
+            },
+            {25, 30},
+            {55, 30},
+            kRed,
+            0x0000FF},
+        // SetDIBitsToDevice: a 1 x 1 24-bit DIB (one red pixel), scan 0 of 1.
+        Drawn{"SetDibToDev",
+              [](MetafileBuilder& b) {
+                  b.record(0x0D33, {0,  1, 0, 0, 0, 40, 40, 20, 20, 40, 0, 1, 0, 1, 0,   1,
+                                    24, 0, 0, 0, 0, 0,  0,  0,  0,  0,  0, 0, 0, 0, 0xFF});
+              },
+              {40, 40},
+              {10, 10},
+              kRed,
+              kWhite}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Decoded {
     const char* name;

@@ -8,19 +8,38 @@ namespace wmf {
 
 namespace {
 
-enum Rop : quint32 {
-    Blackness = 0x00000042,
-    NotSrcErase = 0x001100A6,
-    NotSrcCopy = 0x00330008,
-    SrcErase = 0x00440328,
-    DstInvert = 0x00550009,
-    PatInvert = 0x005A0049,
-    SrcInvert = 0x00660046,
-    SrcAnd = 0x008800C6,
-    SrcPaint = 0x00EE0086,
-    PatCopy = 0x00F00021,
-    Whiteness = 0x00FF0062,
+// A ternary raster operation by its index (the high word's low byte): the truth table of
+// pattern, source and destination, each bit one combination of the three.
+enum RopIndex : quint8 {
+    Blackness = 0x00,
+    NotSrcErase = 0x11, // ~(S | D)
+    NotPatCopy = 0x0F,
+    NotSrcCopy = 0x33,
+    SrcErase = 0x44, // S & ~D
+    DstInvert = 0x55,
+    PatInvert = 0x5A,
+    SrcInvert = 0x66,
+    SrcAnd = 0x88,
+    PatAndDst = 0xA0,
+    Nop = 0xAA,
+    MergePaint = 0xBB, // ~S | D
+    MergeCopy = 0xC0,  // S & P
+    SrcCopy = 0xCC,
+    SrcPaint = 0xEE,
+    PatCopy = 0xF0,
+    PatOrDst = 0xFA,
+    Whiteness = 0xFF,
 };
+
+quint8 ropIndex(quint32 rop) {
+    return quint8(rop >> 16);
+}
+
+// The source matters unless the table reads the same with the source bit flipped.
+bool usesSource(quint32 rop) {
+    const quint8 t = ropIndex(rop);
+    return ((t >> 2) & 0x33) != (t & 0x33);
+}
 
 void setMode(PlayContext& c, QPainter::CompositionMode mode) {
     const QPaintEngine* engine = c.painter().paintEngine();
@@ -30,24 +49,43 @@ void setMode(PlayContext& c, QPainter::CompositionMode mode) {
     c.painter().setCompositionMode(mode);
 }
 
-// Blits that use no source: the brush, black, white or the inverted destination.
+// The brush as one colour for the raster operations that combine it with the destination.
+QColor brushColour(PlayContext& c) {
+    return c.state().brush.kind == BrushSpec::Null ? QColor(Qt::white) : c.state().brush.color;
+}
+
+// Blits that use no source: the brush, black, white or the inverted destination, alone
+// or combined with what is there.
 void patternBlit(PlayContext& c, const QRectF& dest, quint32 rop) {
     QPainterPath path;
     path.addRect(dest);
     c.painter().setPen(Qt::NoPen);
-    switch (rop) {
+    const auto fillWith = [&](QPainter::CompositionMode mode, const QColor& colour) {
+        setMode(c, mode);
+        c.painter().fillRect(dest, colour);
+    };
+    switch (ropIndex(rop)) {
+    case Nop:
+        break;
     case Blackness:
     case Whiteness:
-        setMode(c, QPainter::CompositionMode_SourceOver);
-        c.painter().fillRect(dest, rop == Blackness ? Qt::black : Qt::white);
+        fillWith(QPainter::CompositionMode_SourceOver,
+                 ropIndex(rop) == Blackness ? Qt::black : Qt::white);
         break;
     case DstInvert:
-        setMode(c, QPainter::RasterOp_NotDestination);
-        c.painter().fillRect(dest, Qt::white);
+        fillWith(QPainter::RasterOp_NotDestination, Qt::white);
         break;
     case PatInvert:
-        setMode(c, QPainter::RasterOp_SourceXorDestination);
-        c.painter().fillRect(dest, c.state().brush.color);
+        fillWith(QPainter::RasterOp_SourceXorDestination, brushColour(c));
+        break;
+    case NotPatCopy:
+        fillWith(QPainter::CompositionMode_SourceOver, QColor(brushColour(c).rgb() ^ 0x00FFFFFF));
+        break;
+    case PatAndDst:
+        fillWith(QPainter::RasterOp_SourceAndDestination, brushColour(c));
+        break;
+    case PatOrDst:
+        fillWith(QPainter::RasterOp_SourceOrDestination, brushColour(c));
         break;
     default:
         c.fill(path, c.state().brush);
@@ -57,8 +95,9 @@ void patternBlit(PlayContext& c, const QRectF& dest, quint32 rop) {
 }
 
 QPainter::CompositionMode sourceMode(quint32 rop) {
-    switch (rop) {
+    switch (ropIndex(rop)) {
     case SrcAnd:
+    case MergeCopy: // the brush is taken as white: what the source holds stays
         return QPainter::RasterOp_SourceAndDestination;
     case SrcPaint:
         return QPainter::RasterOp_SourceOrDestination;
@@ -68,6 +107,8 @@ QPainter::CompositionMode sourceMode(quint32 rop) {
         return QPainter::RasterOp_SourceAndNotDestination;
     case NotSrcErase:
         return QPainter::RasterOp_NotSourceAndNotDestination;
+    case MergePaint:
+        return QPainter::RasterOp_NotSourceOrDestination;
     default:
         return QPainter::CompositionMode_SourceOver;
     }
@@ -82,18 +123,21 @@ struct Blit {
     bool bottomUp = false;
 };
 
+// A source rectangle reaching past the bitmap is cut to it: writers give BitBlt's source
+// in the destination's logical units, and the recorded bitmap is just the part needed.
 void drawBitmap(PlayContext& c, const Blit& blit, QImage image) {
     const QRectF dest = c.mapRect(blit.destAt, blit.destAt + blit.destSize);
-    if (image.isNull()) {
+    if (image.isNull() || !usesSource(blit.rop)) {
         patternBlit(c, dest, blit.rop);
         return;
     }
-    QRectF source = blit.source;
+    QRectF source = blit.source.normalized();
     if (blit.bottomUp)
         source.moveTop(image.height() - source.bottom());
+    source = source.intersected(image.rect());
     if (source.isEmpty())
         source = image.rect();
-    if (blit.rop == NotSrcCopy)
+    if (ropIndex(blit.rop) == NotSrcCopy)
         image.invertPixels();
     setMode(c, sourceMode(blit.rop));
     c.painter().drawImage(dest, image, source);
@@ -152,6 +196,17 @@ void stretchBlt(PlayContext& c, const RecordParams& p) {
     drawBitmap(c, blit, Dib::decodeBitmap16(p.bytesFrom(10), p.bytesFrom(15)));
 }
 
+// usage, scan count, first scan, source y, x, height, width, destination y, x, DIB: the
+// DIB's rows go to the device one for one.
+void setDibToDev(PlayContext& c, const RecordParams& p) {
+    if (!p.has(9))
+        return;
+    const QPointF size = pointAt(p, 5);
+    const Blit blit{0x00CC0020, pointAt(p, 7), size,
+                    QRectF(pointAt(p, 3), QSizeF(size.x(), size.y())), true};
+    drawBitmap(c, blit, Dib::decode(p.bytesFrom(9)));
+}
+
 // rop, height, width, y, x.
 void patBlt(PlayContext& c, const RecordParams& p) {
     if (!p.has(6))
@@ -169,6 +224,7 @@ void addBitmapHandlers(HandlerTable& t) {
     t.insert(fn::BitBlt, bitBlt);
     t.insert(fn::StretchBlt, stretchBlt);
     t.insert(fn::PatBlt, patBlt);
+    t.insert(fn::SetDibToDev, setDibToDev);
 }
 
 } // namespace wmf

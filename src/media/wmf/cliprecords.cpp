@@ -6,18 +6,13 @@ namespace wmf {
 
 namespace {
 
-QRect pixelRect(const QRectF& r) {
-    return QRect(QPoint(int(std::lround(r.left())), int(std::lround(r.top()))),
-                 QPoint(int(std::lround(r.right())) - 1, int(std::lround(r.bottom())) - 1));
-}
-
 QRegion currentClip(PlayContext& c) {
     return c.state().clip.value_or(QRegion(c.target().toAlignedRect()));
 }
 
 // Clip rectangles are stored bottom, right, top, left.
 QRect clipRect(PlayContext& c, const RecordParams& p) {
-    return pixelRect(c.mapRect(pointAt(p, 2), pointAt(p, 0)));
+    return c.pixelRect(pointAt(p, 2), pointAt(p, 0));
 }
 
 void intersectClipRect(PlayContext& c, const RecordParams& p) {
@@ -49,13 +44,10 @@ void selectClipRegion(PlayContext& c, const RecordParams& p) {
         return;
     const GdiObject* object = c.objects().at(p.u16(0));
     const auto* region = object ? std::get_if<RegionSpec>(object) : nullptr;
-    if (!region) {
+    if (!region || !region->valid) {
         c.state().clip.reset();
     } else {
-        QRegion clip;
-        for (const QRectF& r : region->rects)
-            clip += pixelRect(c.mapRect(r.topLeft(), r.bottomRight()));
-        c.state().clip = clip;
+        c.state().clip = c.pixels(*region);
     }
     c.applyClip();
 }

@@ -128,6 +128,21 @@ QImage readTrueColour(QByteArrayView rows, const Header& h) {
     return image;
 }
 
+// A Bitmap16 carries no colours: its indices are the device's. That is the 16 colours of
+// VGA; an 8-bit device keeps those at the two ends of its palette, greys between here.
+QVector<QRgb> devicePalette(int bits) {
+    static const QRgb vga[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                 0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    QVector<QRgb> palette;
+    const int count = 1 << bits;
+    for (int i = 0; i < count; ++i) {
+        const int vgaIndex = i < 8 ? i : i >= count - 8 ? 16 - (count - i) : -1;
+        palette.append(vgaIndex >= 0 ? (0xFF000000 | vga[vgaIndex]) : qRgb(i, i, i));
+    }
+    return palette;
+}
+
 QImage readEmbedded(QByteArrayView data, const char* format) {
     QByteArray copy = data.toByteArray();
     QBuffer buffer(&copy);
@@ -213,18 +228,20 @@ QImage Dib::decodeBitmap16(QByteArrayView header, QByteArrayView bits) {
             memcpy(image.scanLine(y), bits.data() + y * widthBytes, size_t((width + 7) / 8));
         return image;
     }
-    if (bitsPixel == 24 || bitsPixel == 32) {
-        QByteArray rows;
-        const qsizetype stride = (width * bitsPixel + 31) / 32 * 4;
-        rows.resize(stride * height);
-        for (int y = 0; y < height; ++y)
-            memcpy(rows.data() + y * stride, bits.data() + y * widthBytes,
-                   size_t(width * bitsPixel / 8));
-        if (bitsPixel == 32)
-            h.masks[0] = 0xFF0000, h.masks[1] = 0xFF00, h.masks[2] = 0xFF;
-        return readTrueColour(rows, h);
-    }
-    return {};
+    if (bitsPixel != 4 && bitsPixel != 8 && bitsPixel != 24 && bitsPixel != 32)
+        return {};
+    // Rows of a Bitmap16 are padded to 16 bits; a DIB's to 32.
+    QByteArray rows;
+    const qsizetype stride = (width * bitsPixel + 31) / 32 * 4;
+    rows.resize(stride * height);
+    for (int y = 0; y < height; ++y)
+        memcpy(rows.data() + y * stride, bits.data() + y * widthBytes,
+               size_t((width * bitsPixel + 7) / 8));
+    if (bitsPixel <= 8)
+        return readIndexed(rows, h, devicePalette(bitsPixel));
+    if (bitsPixel == 32)
+        h.masks[0] = 0xFF0000, h.masks[1] = 0xFF00, h.masks[2] = 0xFF;
+    return readTrueColour(rows, h);
 }
 
 } // namespace wmf

@@ -42,9 +42,11 @@ struct FontSpec {
     QString face;
 };
 
-/// A region as recorded: rectangles in logical units.
+/// A region as recorded: rectangles in logical units. A record too short to hold a region
+/// still takes its slot but makes no region: GDI then has no object there.
 struct RegionSpec {
     QVector<QRectF> rects;
+    bool valid = true;
 };
 
 /// A palette takes a slot in the object table; its colours do not matter on a true-colour

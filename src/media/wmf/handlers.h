@@ -30,5 +30,6 @@ void addObjectHandlers(HandlerTable& table);
 void addShapeHandlers(HandlerTable& table);
 void addTextHandlers(HandlerTable& table);
 void addBitmapHandlers(HandlerTable& table);
+void addRegionHandlers(HandlerTable& table);
 
 } // namespace wmf

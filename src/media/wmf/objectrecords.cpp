@@ -77,12 +77,21 @@ void createPalette(PlayContext& c, const RecordParams&) {
     c.objects().add(PaletteSpec{});
 }
 
-// Region: header of 11 words (bounds at 7..10 as left, top, right, bottom), then scans
-// of (count, top, bottom, count / 2 pairs of left and right, count).
+// Region: a header (next in chain, type, object count, size in bytes, scan count, largest
+// scan, bounds as left, top, right, bottom), then scans of (count, top, bottom, count / 2
+// pairs of left and right, count). Most writers give the object count 32 bits (11 header
+// words), some 16 (10 words); the size field, which counts the bytes, tells which.
+qsizetype regionHeaderWords(const RecordParams& p) {
+    const qsizetype bytes = p.words() * 2;
+    return p.u16(4) != bytes && p.u16(3) == bytes ? 10 : 11;
+}
+
 void createRegion(PlayContext& c, const RecordParams& p) {
     RegionSpec region;
-    const int scans = p.has(11) ? p.s16(5) : 0;
-    qsizetype word = 11;
+    region.valid = p.has(10);
+    const qsizetype header = region.valid ? regionHeaderWords(p) : 0;
+    const int scans = region.valid ? p.s16(header - 6) : 0;
+    qsizetype word = header;
     for (int s = 0; s < scans && p.has(word + 3); ++s) {
         const int count = p.u16(word);
         const double top = p.s16(word + 1), bottom = p.s16(word + 2);
@@ -93,8 +102,9 @@ void createRegion(PlayContext& c, const RecordParams& p) {
                 QRectF(QPointF(p.s16(word + 3 + i), top), QPointF(p.s16(word + 4 + i), bottom)));
         word += 4 + count;
     }
-    if (region.rects.isEmpty() && p.has(11))
-        region.rects.append(QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))));
+    if (region.rects.isEmpty() && region.valid && scans > 0)
+        region.rects.append(QRectF(QPointF(p.s16(header - 4), p.s16(header - 3)),
+                                   QPointF(p.s16(header - 2), p.s16(header - 1))));
     c.objects().add(region);
 }
 

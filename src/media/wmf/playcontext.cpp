@@ -93,6 +93,19 @@ QRectF PlayContext::mapRect(QPointF a, QPointF b) const {
     return QRectF(map(a), map(b)).normalized();
 }
 
+QRect PlayContext::pixelRect(QPointF a, QPointF b) const {
+    const QRectF r = mapRect(a, b);
+    return QRect(QPoint(int(std::lround(r.left())), int(std::lround(r.top()))),
+                 QPoint(int(std::lround(r.right())) - 1, int(std::lround(r.bottom())) - 1));
+}
+
+QRegion PlayContext::pixels(const RegionSpec& region) const {
+    QRegion result;
+    for (const QRectF& r : region.rects)
+        result += pixelRect(r.topLeft(), r.bottomRight());
+    return result;
+}
+
 bool PlayContext::save() {
     if (m_saved.size() >= size_t(kMaxSavedStates))
         return false;

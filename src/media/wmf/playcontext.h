@@ -34,6 +34,10 @@ public:
     QPointF map(int x, int y) const { return map(QPointF(x, y)); }
     /// Rectangle from two logical corners, normalised, in painter coordinates.
     QRectF mapRect(QPointF a, QPointF b) const;
+    /// The device pixels a rectangle from two logical corners covers, as GDI rounds them.
+    QRect pixelRect(QPointF a, QPointF b) const;
+    /// A region in device pixels.
+    QRegion pixels(const RegionSpec& region) const;
     /// Logical lengths to painter lengths (absolute values).
     double scaleX() const { return m_scale.x(); }
     double scaleY() const { return m_scale.y(); }

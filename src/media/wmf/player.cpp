@@ -15,6 +15,7 @@ const HandlerTable& handlers() {
         addShapeHandlers(t);
         addTextHandlers(t);
         addBitmapHandlers(t);
+        addRegionHandlers(t);
         return t;
     }();
     return table;

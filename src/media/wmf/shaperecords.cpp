@@ -135,31 +135,6 @@ void setPixel(PlayContext& c, const RecordParams& p) {
     c.painter().fillRect(QRectF(at, size), colorAt(p, 0));
 }
 
-QPainterPath regionPath(PlayContext& c, const RegionSpec& region) {
-    QPainterPath path;
-    for (const QRectF& r : region.rects)
-        path.addRect(c.mapRect(r.topLeft(), r.bottomRight()));
-    return path.simplified();
-}
-
-template <typename T> const T* objectAt(PlayContext& c, int index) {
-    const GdiObject* object = c.objects().at(index);
-    return object ? std::get_if<T>(object) : nullptr;
-}
-
-// FillRegion: region, brush. PaintRegion: region, with the current brush.
-void fillRegion(PlayContext& c, const RecordParams& p) {
-    const auto* region = p.has(2) ? objectAt<RegionSpec>(c, p.u16(0)) : nullptr;
-    const auto* brush = region ? objectAt<BrushSpec>(c, p.u16(1)) : nullptr;
-    if (brush)
-        c.fill(regionPath(c, *region), *brush);
-}
-
-void paintRegion(PlayContext& c, const RecordParams& p) {
-    if (const auto* region = p.has(1) ? objectAt<RegionSpec>(c, p.u16(0)) : nullptr)
-        c.fill(regionPath(c, *region), c.state().brush);
-}
-
 } // namespace
 
 void addShapeHandlers(HandlerTable& t) {
@@ -174,8 +149,6 @@ void addShapeHandlers(HandlerTable& t) {
     t.insert(fn::Pie, arc<ArcKind::Pie>);
     t.insert(fn::Chord, arc<ArcKind::Chord>);
     t.insert(fn::SetPixel, setPixel);
-    t.insert(fn::FillRegion, fillRegion);
-    t.insert(fn::PaintRegion, paintRegion);
 }
 
 } // namespace wmf
