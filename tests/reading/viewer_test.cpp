@@ -4,6 +4,8 @@
 #include "reading/pagefixture.h"
 #include "reading/teacher.h"
 
+#include <QTest>
+
 namespace {
 
 const QString kSet = QStringLiteral("set");
@@ -235,6 +237,11 @@ TEST_F(LogoAnimation, RunsOnItsOwnClock) {
     }
     EXPECT_GE(state.logoframe, 3);
     EXPECT_TRUE(v.Picture1.Visible());
+    const int last = state.logoframe;
+    click(v.Label3[1]); // Exit stops the animation where it is
+    QTest::qWait(100);
+    settle();
+    EXPECT_EQ(state.logoframe, last);
 }
 
 } // namespace

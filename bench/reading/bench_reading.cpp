@@ -1,0 +1,126 @@
+// Time from a click on "Next Page" or "Previous Page" to the new page drawn: both
+// drawings read and set, then the whole screen rendered as a repaint would. Every
+// shipped page is visited; the counters give the median and the worst turn.
+#include "fakes/fakesoundplayer.h"
+#include "fakes/fixedrandom.h"
+#include "fakes/recordingprintservice.h"
+#include "fakes/scripteddialogs.h"
+#include "forms/display.h"
+#include "forms/forms.h"
+#include "media/pictures/filepictures.h"
+#include "media/textfile/textfiles.h"
+#include "reading/guide.h"
+#include "reading/pagecontrols.h"
+#include "reading/teacher.h"
+#include "shell/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+// A program on the shipped data folder with silent services.
+struct BenchProgram {
+    ProgramState state;
+    forms::Display display;
+    forms::Forms forms{display};
+    fakes::FakeSoundPlayer sound;
+    fakes::RecordingPrintService printer;
+    fakes::ScriptedDialogs dialogs;
+    fakes::FixedRandom random;
+    media::FilePictures pictures;
+    media::TextFiles files;
+    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
+
+    BenchProgram() {
+        display.resize(800, 600);
+        display.show();
+        forms.setContext(&program);
+    }
+    ~BenchProgram() {
+        forms.unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// Turns through every page of the screen, forward to the last and back to the first,
+// timing each turn until it has been drawn.
+template <class Screen>
+void turnPages(benchmark::State& st, Screen& screen, int pages, int& pageno) {
+    QImage canvas(screen.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> samples;
+    int step = +1;
+    for (auto _ : st) {
+        if (pageno + step < 1 || pageno + step > pages) {
+            step = -step;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        screen.Label3_Click(step > 0 ? reading::kNextPage : reading::kPreviousPage);
+        QPainter painter(&canvas);
+        screen.render(&painter);
+        painter.end();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        samples.push_back(took.count());
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    if (!samples.empty()) {
+        std::sort(samples.begin(), samples.end());
+        st.counters["median_ms"] = samples[samples.size() / 2];
+        st.counters["worst_ms"] = samples.back();
+    }
+}
+
+void keyFacts(benchmark::State& st, const char* pageset, int pagecount) {
+    BenchProgram p;
+    p.state.pagecount = pagecount;
+    p.state.pageset = QString::fromUtf8(pageset);
+    teacher& viewer = p.forms.show<teacher>();
+    turnPages(st, viewer, pagecount, p.state.pageno);
+    if (!p.dialogs.shown.isEmpty()) {
+        st.SkipWithError(p.dialogs.texts().join(QLatin1Char(' ')).toStdString().c_str());
+    }
+}
+
+void BM_KeyFactsFacts(benchmark::State& st) {
+    keyFacts(st, "key manchester1", 2);
+}
+
+void BM_KeyFactsDevelopment(benchmark::State& st) {
+    keyFacts(st, "key manchester2", 3);
+}
+
+void BM_TeachersGuide(benchmark::State& st) {
+    BenchProgram p;
+    p.state.pageno = 1;
+    guide& g = p.forms.show<guide>();
+    turnPages(st, g, guide::kPages, p.state.pageno);
+    if (!p.dialogs.shown.isEmpty()) {
+        st.SkipWithError(p.dialogs.texts().join(QLatin1Char(' ')).toStdString().c_str());
+    }
+}
+
+BENCHMARK(BM_KeyFactsFacts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyFactsDevelopment)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TeachersGuide)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    forms::loadApplicationFonts();
+    // The pages are read by the program's relative names, from the shipped data folder.
+    QDir::setCurrent(QStringLiteral(PW_DATA_DIR));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
