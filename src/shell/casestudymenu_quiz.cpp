@@ -1,8 +1,27 @@
 // The case-study menu's "Multiple Choice" entry.
 #include "media/dialogs/dialogs.h"
+#include "media/textfile/textfileerror.h"
+#include "media/textfile/textfiles.h"
+#include "quiz/file/quizfile.h"
+#include "quiz/multiple.h"
 #include "shell/casestudymenu.h"
 #include "shell/program.h"
 
 void CaseStudyMenu::multipleChoice() {
-    m_program.dialogs.message(QStringLiteral("The quiz is not available in this version."));
+    try {
+        media::FieldReader file = m_program.files.openForReading(m_study.quizFile);
+        loadquiz(file, m_program.state);
+    } catch (const media::TextFileError&) {
+        // A short file has already overwritten part of the loaded quiz; the quiz screen
+        // is not touched, so that half-loaded quiz is never shown.
+        m_program.dialogs.message(
+            QStringLiteral("The quiz file \"%1\" is missing or damaged.").arg(m_study.quizFile));
+        return;
+    }
+    // The quiz is loaded before the quiz screen is first touched, because its Form_Load
+    // reads it; setting the picture is that first touch.
+    multiple& quiz = m_program.forms.get<multiple>();
+    m_program.loadPicture(quiz.Picture1, m_study.quizPicture);
+    quiz.Label5.setCaption(QStringLiteral("Placeworks"));
+    m_program.forms.show<multiple>();
 }

@@ -1,0 +1,228 @@
+#include "quiz/welldone.h"
+
+#include "media/dialogs/dialogs.h"
+#include "media/print/printservice.h"
+#include "media/random/random.h"
+#include "quiz/certificate.h"
+#include "quiz/quiztext.h"
+#include "quiz/wrong.h"
+#include "shell/dressform.h"
+#include "shell/program.h"
+
+#include <QFontMetricsF>
+#include <vector>
+
+using forms::Align;
+using forms::BackStyle;
+using forms::FontSpec;
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QString kTimes = QStringLiteral("Times New Roman");
+
+struct Text {
+    forms::Label Welldone::*label;
+    const char* caption;
+    forms::TwipRect place;
+    FontSpec font;
+    bool visible;
+};
+
+const Text kTexts[] = {
+    {&Welldone::Label4,
+     "Well Done!",
+     {0, 120, 12000, 900},
+     {QStringLiteral("Tahoma"), 36, true},
+     true},
+    {&Welldone::Label1, "", {0, 5400, 12000, 855}, {kTimes, 24}, true},
+    {&Welldone::Label5, "", {1680, 6000, 8640, 1335}, {kTimes, 24}, false},
+    {&Welldone::Label6,
+     "Read the Key Facts and try again.",
+     {0, 6240, 12000, 855},
+     {kTimes, 24},
+     true},
+    {&Welldone::Label2,
+     "Enter your name in the box above before printing your certificate",
+     {3120, 7440, 5775, 855},
+     {kTimes, 18},
+     false},
+};
+
+// Reward sounds by score (not by its ratio to maxscore); one is drawn at random.
+struct Reward {
+    int score;
+    std::vector<const char*> files;
+};
+
+const Reward kRewards[] = {
+    {12, {"wav\\halleluj.wav"}},
+    {11, {"wav\\fanf4.wav", "wav\\slot_payoff.wav"}},
+    {10, {"wav\\fanf2.wav", "wav\\fanf3.wav"}},
+    {9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"}},
+    {8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"}},
+    {7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"}},
+    {6, {"wav\\clap3.wav", "wav\\clown.wav"}},
+};
+
+} // namespace
+
+Welldone::Welldone(Program& program) : Screen(program.forms), m_program(program) {
+    for (const Text& t : kTexts) {
+        forms::Label& l = this->*t.label;
+        l.setRect(t.place);
+        l.setCaption(QString::fromUtf8(t.caption));
+        l.setFont(t.font);
+        l.setForeColor(kYellow);
+        l.setAlignment(Align::Center);
+        l.setBackStyle(BackStyle::Transparent);
+        l.setVisible(t.visible);
+    }
+    Picture1.setObjectName(QStringLiteral("Picture1"));
+    Picture1.setRect(5880, 1440, 4800, 3600);
+
+    styleButton(Label3.add(0, this), QString(), 240, 1800, 3765, 495);
+    styleButton(Label3.add(1, this), QStringLiteral("Exit"), 10560, 7920, 1245, 495);
+    Label3[0].setVisible(false);
+    m_hover.add(Label3[0]);
+    m_hover.add(Label3[1]);
+    Label3.onClick([this](int i) { Label3_Click(i); });
+    Label3.onMouseMove(
+        [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
+
+    Text1.setRect(3120, 6600, 5760, 615);
+    Text1.setFont(FontSpec{kTimes, 24});
+    Text1.setMaxLength(25);
+    Text1.setVisible(false);
+
+    Timer1.setInterval(1);
+    Timer2.setInterval(10);
+    Timer3.setInterval(1);
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+    Timer3.onTimer = [this] { Timer3_Timer(); };
+}
+
+void Welldone::Form_Load() {
+    dressform(*this, m_program.display());
+    showBand();
+    // The reward runs once the caller has shown the screen: the timers fire only when
+    // the event loop runs again.
+    Timer1.setEnabled(true);
+}
+
+void Welldone::showBand() {
+    const int score = m_program.state.score;
+    const int maxscore = m_program.state.maxscore;
+    QString opening;
+    if (score == maxscore) {
+        opening = QStringLiteral("Excellent work. You have scored");
+        Label6.setVisible(false);
+        Label3[0].setCaption(QStringLiteral("Print Certificate"));
+        Label3[0].setVisible(true);
+        Text1.setVisible(true);
+        Label2.setVisible(true);
+    } else {
+        const bool good = score == maxscore - 1 || score == maxscore - 2;
+        opening =
+            good ? QStringLiteral("Good work. You have scored") : QStringLiteral("You have scored");
+        Label5.setCaption(QStringLiteral(
+            "Click the button above to check which questions you answered incorrectly."));
+        Label3[0].setCaption(QStringLiteral("Check Wrong Answers"));
+    }
+    Label1.setCaption(opening + numberText(score) + QStringLiteral(" out of") +
+                      numberText(maxscore) + QStringLiteral("."));
+}
+
+void Welldone::Timer1_Timer() {
+    m_program.loadPicture(Picture1, QStringLiteral("images\\venicesm.jpg"));
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(true);
+}
+
+void Welldone::Timer2_Timer() {
+    if (Text1.Visible()) {
+        Text1.setFocus();
+    }
+    Timer2.setEnabled(false);
+    Label3[0].setBackStyle(BackStyle::Opaque);
+    Label3[1].setBackStyle(BackStyle::Opaque);
+    Timer3.setEnabled(true);
+}
+
+void Welldone::Timer3_Timer() {
+    m_program.random.reseed();
+    if (m_program.state.soundIsOn()) {
+        playReward();
+    }
+    Timer3.setEnabled(false);
+}
+
+void Welldone::playReward() {
+    for (const Reward& r : kRewards) {
+        if (r.score != m_program.state.score) {
+            continue;
+        }
+        const int n = int(r.files.size());
+        int pick = 0;
+        if (n > 1) {
+            pick = qBound(0, int(m_program.random.next() * n), n - 1);
+        }
+        m_program.play(QString::fromLatin1(r.files[pick]));
+        return;
+    }
+}
+
+void Welldone::Form_MouseMove(int, int, float, float) {
+    m_hover.reset();
+}
+
+void Welldone::Label3_MouseMove(int index, int, int, float, float) {
+    m_hover.highlight(Label3[index]);
+}
+
+void Welldone::Label3_Click(int index) {
+    const ProgramState& s = m_program.state;
+    if (index == 0 && s.score == s.maxscore) {
+        try {
+            Printpage();
+        } catch (const std::exception&) {
+            m_program.dialogs.message(QStringLiteral("Printing has been cancelled."));
+        }
+        return; // no click after the certificate
+    }
+    if (index == 0) {
+        forms().show<Wrong>();
+    } else if (index == 1) {
+        // After an activity the review was never loaded: nothing to close then.
+        forms().unload<Wrong>();
+        forms().unload(*this);
+    }
+    m_program.play(QStringLiteral("wav\\click.wav"));
+}
+
+Certificate Welldone::certificate() const {
+    const ProgramState& s = m_program.state;
+    Certificate c;
+    c.subject = s.quizcaption;
+    // Measured with the screen's own default font, at 15 twips to the pixel.
+    const QFontMetricsF metrics(forms::toScreenFont(FontSpec{}));
+    c.subjectWidth = float(metrics.horizontalAdvance(c.subject)) * forms::kTwipsPerPixel;
+    c.name = Text1.Text();
+    c.scoreLine = QStringLiteral("You have scored") + numberText(s.score) +
+                  QStringLiteral(" out of") + numberText(s.maxscore) + QStringLiteral(".");
+    return c;
+}
+
+void Welldone::Printpage() {
+    const Certificate c = certificate();
+    try {
+        std::unique_ptr<media::PrintJob> job = m_program.printer.begin();
+        printCertificate(*job, c);
+    } catch (...) {
+        // The document is not ended; the screen stays as it was.
+        m_program.dialogs.message(QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    m_program.dialogs.message(QStringLiteral("Your certificate is now printing."));
+}
