@@ -1,19 +1,11 @@
 #include "reading/pagefixture.h"
 
+#include "wmf/metafilebuilder.h"
+
 #include <QBuffer>
 #include <QImage>
 
 namespace {
-
-void put16(QByteArray& out, int value) {
-    out.append(char(value & 0xFF));
-    out.append(char((value >> 8) & 0xFF));
-}
-
-void put32(QByteArray& out, quint32 value) {
-    put16(out, int(value & 0xFFFF));
-    put16(out, int(value >> 16));
-}
 
 QByteArray png(int width) {
     QImage image(width, 12, QImage::Format_RGB32);
@@ -28,39 +20,12 @@ QByteArray png(int width) {
 } // namespace
 
 QByteArray PageFixture::metafile(QSize twips) {
-    QByteArray head;
-    put32(head, 0x9AC6CDD7);
-    put16(head, 0);
-    put16(head, 0);
-    put16(head, 0);
-    put16(head, twips.width());
-    put16(head, twips.height());
-    put16(head, 1440);
-    put32(head, 0);
-    quint16 checksum = 0;
-    for (int i = 0; i < head.size(); i += 2) {
-        checksum ^= quint16(quint8(head[i]) | (quint8(head[i + 1]) << 8));
-    }
-    put16(head, checksum);
-
-    QByteArray records;
-    put32(records, 7); // Rectangle: bottom, right, top, left
-    put16(records, 0x041B);
-    for (int v : {twips.height() - 10, twips.width() - 10, 10, 10}) {
-        put16(records, v);
-    }
-    put32(records, 3); // end of file
-    put16(records, 0);
-
-    QByteArray meta;
-    put16(meta, 1);
-    put16(meta, 9);
-    put16(meta, 0x0300);
-    put32(meta, quint32((18 + records.size()) / 2));
-    put16(meta, 0);
-    put32(meta, 7);
-    put16(meta, 0);
-    return head + meta + records;
+    const int w = twips.width();
+    const int h = twips.height();
+    return MetafileBuilder()
+        .placeable(QRect(0, 0, w, h), 1440)
+        .rectangle(10, 10, w - 10, h - 10)
+        .bytes();
 }
 
 void PageFixture::writePages(const QString& stem, int count) {

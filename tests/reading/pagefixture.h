@@ -9,7 +9,7 @@
 // test can tell which page, and which of its two drawings, a control or the printer got.
 class PageFixture : public ProgramFixture {
 protected:
-    // A valid placeable metafile of the given size in twips: one rectangle.
+    // A placeable metafile of the given size in twips: one rectangle.
     static QByteArray metafile(QSize twips);
     // Own sizes of the fixture drawings: page 1.. of a set, screen or print.
     static QSize screenSize(int page) { return {1000 + 100 * page, 500}; }
