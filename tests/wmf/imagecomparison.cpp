@@ -51,8 +51,9 @@ double blockScore(const std::vector<double>& a, const std::vector<double>& b) {
 
 } // namespace
 
-// The best of the rendering moved by up to half a block each way: a picture placed a
-// pixel or two apart by rounding is the same picture.
+// The best of the rendering moved by up to half a block each way: a picture placed a few
+// pixels apart by rounding is the same picture. The shift is found by a descent that
+// halves its step, from half a block down to one pixel.
 double ImageComparison::score(const QImage& rendering, const QImage& reference) {
     if (rendering.isNull() || reference.isNull())
         return 1.0;
@@ -60,11 +61,24 @@ double ImageComparison::score(const QImage& rendering, const QImage& reference) 
     const QImage ours = rendering.convertToFormat(QImage::Format_Grayscale8)
                             .scaled(ref.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const int block = std::max(4, std::max(ref.width(), ref.height()) / 40);
+    const int limit = block / 2;
     const std::vector<double> b = blocks(ref, block);
-    double best = 1.0;
-    for (int dy = -block / 2; dy <= block / 2; dy += std::max(1, block / 2))
-        for (int dx = -block / 2; dx <= block / 2; dx += std::max(1, block / 2))
-            best = std::min(best, blockScore(blocks(shifted(ours, dx, dy), block), b));
+    auto at = [&](int dx, int dy) { return blockScore(blocks(shifted(ours, dx, dy), block), b); };
+    int bestX = 0, bestY = 0;
+    double best = at(0, 0);
+    for (int step = std::max(1, limit); step >= 1; step /= 2) {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (int dy = -step; dy <= step; dy += step)
+                for (int dx = -step; dx <= step; dx += step) {
+                    const int x = bestX + dx, y = bestY + dy;
+                    if ((dx || dy) && std::abs(x) <= limit && std::abs(y) <= limit) {
+                        if (const double score = at(x, y); score < best)
+                            best = score, bestX = x, bestY = y, moved = true;
+                    }
+                }
+        }
+    }
     return best;
 }
 

@@ -6,8 +6,8 @@
 ///
 /// Both are made grey, the rendering is fitted to the reference's size, and both are
 /// averaged over blocks of a fortieth of the longer side, so that antialiasing,
-/// font hinting and one-pixel shifts hardly count; the best of the rendering moved by half a
-/// block each way is taken. The score is the summed absolute
+/// font hinting and one-pixel shifts hardly count; the best of the rendering moved by up to
+/// half a block each way, to the pixel, is taken. The score is the summed absolute
 /// difference of the blocks over the ink (darkness) of the darker of the two images:
 /// 0 is the same picture, 1 is nothing in common.
 class ImageComparison {
