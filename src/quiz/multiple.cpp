@@ -3,6 +3,7 @@
 #include "media/dialogs/dialogs.h"
 #include "media/print/printservice.h"
 #include "quiz/quiztext.h"
+#include "quiz/scoring.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
@@ -172,11 +173,9 @@ void multiple::Label3_Click(int index) {
 }
 
 bool multiple::chosenIsCorrect() const {
-    // Only a damaged quiz file holds anything but "1" to "4"; such a question scores 0
-    // (Option1(5), the "no choice" option, must never count as an answer).
-    bool ok = false;
-    const int k = m_program.state.correct.at(m_program.state.questno).trimmed().toInt(&ok);
-    return ok && k >= 1 && k <= 4 && Option1[k].Value();
+    // Option1(5), the "no choice" option, never counts as an answer.
+    const int k = correctOption(m_program.state.correct.at(m_program.state.questno));
+    return k != 0 && Option1[k].Value();
 }
 
 void multiple::nextQuestion() {

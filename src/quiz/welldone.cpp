@@ -5,12 +5,12 @@
 #include "media/random/random.h"
 #include "quiz/certificate.h"
 #include "quiz/quiztext.h"
+#include "quiz/scoring.h"
 #include "quiz/wrong.h"
 #include "shell/dressform.h"
 #include "shell/program.h"
 
 #include <QFontMetricsF>
-#include <vector>
 
 using forms::Align;
 using forms::BackStyle;
@@ -47,22 +47,6 @@ const Text kTexts[] = {
      {3120, 7440, 5775, 855},
      {kTimes, 18},
      false},
-};
-
-// Reward sounds by score (not by its ratio to maxscore); one is drawn at random.
-struct Reward {
-    int score;
-    std::vector<const char*> files;
-};
-
-const Reward kRewards[] = {
-    {12, {"wav\\halleluj.wav"}},
-    {11, {"wav\\fanf4.wav", "wav\\slot_payoff.wav"}},
-    {10, {"wav\\fanf2.wav", "wav\\fanf3.wav"}},
-    {9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"}},
-    {8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"}},
-    {7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"}},
-    {6, {"wav\\clap3.wav", "wav\\clown.wav"}},
 };
 
 } // namespace
@@ -114,24 +98,19 @@ void Welldone::Form_Load() {
 void Welldone::showBand() {
     const int score = m_program.state.score;
     const int maxscore = m_program.state.maxscore;
-    QString opening;
-    if (score == maxscore) {
-        opening = QStringLiteral("Excellent work. You have scored");
+    const ScoreBand band = scoreBand(score, maxscore);
+    if (band == ScoreBand::Full) {
         Label6.setVisible(false);
         Label3[0].setCaption(QStringLiteral("Print Certificate"));
         Label3[0].setVisible(true);
         Text1.setVisible(true);
         Label2.setVisible(true);
     } else {
-        const bool good = score == maxscore - 1 || score == maxscore - 2;
-        opening =
-            good ? QStringLiteral("Good work. You have scored") : QStringLiteral("You have scored");
         Label5.setCaption(QStringLiteral(
             "Click the button above to check which questions you answered incorrectly."));
         Label3[0].setCaption(QStringLiteral("Check Wrong Answers"));
     }
-    Label1.setCaption(opening + numberText(score) + QStringLiteral(" out of") +
-                      numberText(maxscore) + QStringLiteral("."));
+    Label1.setCaption(scoreMessage(score, maxscore, band));
 }
 
 void Welldone::Timer1_Timer() {
@@ -159,17 +138,12 @@ void Welldone::Timer3_Timer() {
 }
 
 void Welldone::playReward() {
-    for (const Reward& r : kRewards) {
-        if (r.score != m_program.state.score) {
-            continue;
-        }
-        const int n = int(r.files.size());
-        int pick = 0;
-        if (n > 1) {
-            pick = qBound(0, int(m_program.random.next() * n), n - 1);
-        }
-        m_program.play(QString::fromLatin1(r.files[pick]));
-        return;
+    const QStringList sounds = rewardSounds(m_program.state.score);
+    if (sounds.size() == 1) {
+        m_program.play(sounds.first());
+    } else if (sounds.size() > 1) {
+        const int n = int(sounds.size());
+        m_program.play(sounds[pickIndex(m_program.random.next(), n)]);
     }
 }
 
@@ -209,8 +183,7 @@ Certificate Welldone::certificate() const {
     const QFontMetricsF metrics(forms::toScreenFont(FontSpec{}));
     c.subjectWidth = float(metrics.horizontalAdvance(c.subject)) * forms::kTwipsPerPixel;
     c.name = Text1.Text();
-    c.scoreLine = QStringLiteral("You have scored") + numberText(s.score) +
-                  QStringLiteral(" out of") + numberText(s.maxscore) + QStringLiteral(".");
+    c.scoreLine = scoreMessage(s.score, s.maxscore);
     return c;
 }
 

@@ -27,9 +27,10 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    // Prints the certificate. A printer failure is reported here; anything that goes
-    // wrong before the printer is asked for a document (gathering the texts, measuring
-    // the subject line) leaves it, so that the button can report the print as cancelled.
+    // Prints the certificate. A failure of the print run (no printer, a fault, anything
+    // thrown from the document) is reported here as a printer problem. What goes wrong
+    // outside the run (gathering the texts and measuring the subject line before it, or
+    // confirming it after) leaves this routine: the button reports that as cancelled.
     void Printpage();
 
     forms::Label Label4{this};

@@ -142,6 +142,34 @@ INSTANTIATE_TEST_SUITE_P(
         CertificateCase{"NoQuizYet", "", 36, "Sam"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Messages as the fake records them, except that reporting a finished certificate fails.
+class FailingConfirmation final : public media::Dialogs {
+public:
+    media::Answer message(const QString& text, media::Buttons, const QString&) override {
+        texts << text;
+        if (text.startsWith(QStringLiteral("Your certificate"))) {
+            throw std::runtime_error("message box could not be shown");
+        }
+        return media::Answer::Ok;
+    }
+    QStringList texts;
+};
+
+TEST_F(CertificateTest, WhatPrintpageCannotHandleIsReportedAsCancelled) {
+    FailingConfirmation failing;
+    Program withFailing{state, forms, sound, printer, failing, pictures, random, files, {}};
+    forms.setContext(&withFailing);
+    Welldone& w = fullMarks(QStringLiteral("Placeworks"), QStringLiteral("Sam"));
+    click(w.Label3[0]);
+    EXPECT_EQ(failing.texts, (QStringList{QStringLiteral("Your certificate is now printing."),
+                                          QStringLiteral("Printing has been cancelled.")}));
+    EXPECT_EQ(top(), &w);
+    EXPECT_TRUE(sound.played.isEmpty());
+    forms.unloadAll();
+    settle();
+    forms.setContext(&program);
+}
+
 TEST_F(CertificateTest, AfterAnActivityTheScoreLineIsTheActivitys) {
     state.quizcaption = QStringLiteral("Placeworks");
     Welldone& w = openResults(4, 4);
