@@ -28,6 +28,16 @@ AuthoringFixture::AuthoringFixture() {
     state.soundon = 1;
 }
 
+QStringList AuthoringFixture::shown(const worksheets& w) {
+    QStringList captions;
+    for (int i = 1; i <= worksheets::kPerPage; ++i) {
+        if (w.Label2[i].Visible()) {
+            captions << w.Label2[i].Caption();
+        }
+    }
+    return captions;
+}
+
 void AuthoringFixture::type(QWidget& field, const QString& text) {
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "authoring/wizard.h"
+#include "authoring/worksheets.h"
 #include "media/textfile/textfiles.h"
 #include "support/programfixture.h"
 
@@ -58,6 +59,8 @@ protected:
     void writeWorksheet(const QString& title);
     static QByteArray bytesOf(const QStringList& lines);
     void fill(wizard& w, const QString& title);
+    // The captions of the catalogue's visible title labels, in index order.
+    static QStringList shown(const worksheets& w);
     // Types text into a field key by key, any character included.
     static void type(QWidget& field, const QString& text);
     QString quizFile(const QString& title) const {

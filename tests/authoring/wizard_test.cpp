@@ -191,6 +191,16 @@ TEST_F(WizardTest, ExitClosesAtOnceOverUnsavedWork) {
     EXPECT_EQ(sound.played, QStringList{kClick});
 }
 
+TEST_F(WizardTest, TheMenuOpensTheWizardOverItself) {
+    intro0& menu = forms.show<intro0>();
+    click(menu.Label2[17]);
+    ASSERT_TRUE(forms.isLoaded<wizard>());
+    EXPECT_EQ(top(), forms.loaded<wizard>());
+    EXPECT_TRUE(forms.isLoaded<intro0>());
+    EXPECT_TRUE(forms.loaded<wizard>()->Text1.Text().isEmpty());
+    EXPECT_EQ(sound.played, QStringList{kClick});
+}
+
 TEST_F(WizardTest, ButtonsLightUnderThePointerUntilItCrossesTheBackground) {
     wizard& w = open();
     moveTo(240 + 3165 / 2.0f, 7920 + 495 / 2.0f); // over "Save Worksheet"

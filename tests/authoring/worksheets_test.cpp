@@ -21,16 +21,6 @@ protected:
         writeRegister(numberedTitles(titles));
         return forms.show<worksheets>();
     }
-    // The captions of the visible title labels, in index order.
-    static QStringList shown(const worksheets& w) {
-        QStringList captions;
-        for (int i = 1; i <= 24; ++i) {
-            if (w.Label2[i].Visible()) {
-                captions << w.Label2[i].Caption();
-            }
-        }
-        return captions;
-    }
 };
 
 TEST_F(WorksheetsTest, OpensOnPageOneInItsDesign) {

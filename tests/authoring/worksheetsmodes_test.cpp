@@ -26,15 +26,6 @@ protected:
         }
         return forms.show<worksheets>();
     }
-    static QStringList shown(const worksheets& w) {
-        QStringList captions;
-        for (int i = 1; i <= 24; ++i) {
-            if (w.Label2[i].Visible()) {
-                captions << w.Label2[i].Caption();
-            }
-        }
-        return captions;
-    }
     QString deleteQuestion(const QString& title) const {
         return QStringLiteral("Are you sure that you want to delete the worksheet ") + title +
                QStringLiteral("?");
@@ -54,6 +45,7 @@ TEST_F(ModesTest, OpenShowsTheWorksheetAsAQuizForTheTeacher) {
     ASSERT_NE(menu, nullptr) << "reading the menu's picture loads it again";
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(quiz->Label5.Caption(), menu->Label1.Caption());
+    ASSERT_NE(menu->Image1.picture().source(), nullptr);
     EXPECT_EQ(quiz->Picture1.picture().source(), menu->Image1.picture().source());
     EXPECT_TRUE(quiz->Label3[3].Visible()) << "Print Worksheet";
     EXPECT_TRUE(forms.isLoaded<worksheets>());
