@@ -1,7 +1,5 @@
 #include "quiz/quizfixture.h"
 
-#include <QTest>
-
 CorrectLines standardCorrect() {
     CorrectLines c;
     for (int q = 1; q <= 10; ++q) {
@@ -42,9 +40,16 @@ multiple& QuizFixture::openQuiz(const QString& subject) {
 }
 
 void QuizFixture::choose(multiple& quiz, int k) {
-    forms::OptionButton& option = quiz.Option1[k];
-    // On the round button itself: the option's box is far wider than its caption.
-    QTest::mouseClick(&option, Qt::LeftButton, {}, QPoint(8, option.height() / 2));
+    // At the display position of the round button, so that whatever lies on top there
+    // takes the click: the option's box is far wider than its caption.
+    const forms::OptionButton& option = quiz.Option1[k];
+    clickAt(quiz.Left() + option.Left() + 120, quiz.Top() + option.Top() + option.Height() / 2);
+}
+
+void QuizFixture::next(multiple& quiz) {
+    const forms::Label& button = quiz.Label3[1];
+    clickAt(quiz.Left() + button.Left() + button.Width() / 2,
+            quiz.Top() + button.Top() + button.Height() / 2);
 }
 
 void QuizFixture::answerAll(multiple& quiz, const std::array<int, 10>& answers) {

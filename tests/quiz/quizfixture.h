@@ -28,8 +28,8 @@ protected:
     multiple& openQuiz(const QString& subject = QStringLiteral("Placeworks"));
     // Picks answer k (1..4) with a real mouse click on its round button.
     void choose(multiple& quiz, int k);
-    // Presses "Next" (or "Check Score") with a real mouse click.
-    void next(multiple& quiz) { click(quiz.Label3[1]); }
+    // Presses "Next" (or "Check Score") with a real mouse click at its place.
+    void next(multiple& quiz);
     // Answers all ten questions: k for question q is answers[q - 1], 0 for none.
     void answerAll(multiple& quiz, const std::array<int, 10>& answers);
     // The right answer to question q (1..10) of the standard quiz.
