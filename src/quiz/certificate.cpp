@@ -1,6 +1,7 @@
 #include "quiz/certificate.h"
 
 #include "media/print/printservice.h"
+#include "quiz/quiztext.h"
 
 namespace {
 
@@ -10,13 +11,6 @@ void blankRows(media::PrintJob& job, int rows) {
     for (int i = 0; i < rows; ++i) {
         job.print(QString());
     }
-}
-
-void printCentred(media::PrintJob& job, const QString& text) {
-    const float page = job.pageWidth();
-    const float width = job.textWidth(text);
-    job.setX((page - width) / 2);
-    job.print(text);
 }
 
 void printBandTwice(media::PrintJob& job) {

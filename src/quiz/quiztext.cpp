@@ -1,6 +1,7 @@
 #include "quiz/quiztext.h"
 
 #include "forms/label.h"
+#include "media/print/printservice.h"
 
 QString numberText(int n) {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
@@ -16,4 +17,11 @@ void styleButton(forms::Label& label, const QString& caption, float left, float 
     label.setBackStyle(forms::BackStyle::Opaque);
     label.setAlignment(forms::Align::Center);
     label.setBorder(true);
+}
+
+void printCentred(media::PrintJob& job, const QString& text) {
+    const float page = job.pageWidth();
+    const float width = job.textWidth(text);
+    job.setX((page - width) / 2);
+    job.print(text);
 }

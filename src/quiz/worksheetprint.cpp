@@ -6,13 +6,6 @@
 
 namespace {
 
-void printCentred(media::PrintJob& job, const QString& text) {
-    const float page = job.pageWidth();
-    const float width = job.textWidth(text);
-    job.setX((page - width) / 2);
-    job.print(text);
-}
-
 // Two answers on one line: the first at one third of the page, the second at two thirds.
 void printAnswerPair(media::PrintJob& job, float page, const QString& first,
                      const QString& second) {
