@@ -53,6 +53,8 @@ ActivityScreen::ActivityScreen(Program& program, const ActivityData& data)
     : Screen(program.forms), m_program(program), m_data(data) {
     for (const ActivityPicture& p : data.pictures) {
         forms::Image& image = Image1.add(p.index, this);
+        // Stretched: the answer boxes are placed against the designed rectangles (just
+        // under each picture), whatever size the picture files have.
         image.setStretch(true);
         image.setRect(p.place);
     }

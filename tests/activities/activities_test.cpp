@@ -102,6 +102,11 @@ TEST_F(ActivityTest, AllPlacedShowsCheckScoreAndTheResultsOverTheActivity) {
         EXPECT_EQ(s.Label2[i].Top(), placed.labels[size_t(i)].top);
     }
     EXPECT_TRUE(s.Label3[2].Visible());
+    // Leaving the results uncovers the activity just as it was.
+    click(results->Label3[1]);
+    settle();
+    EXPECT_EQ(top(), &s);
+    EXPECT_EQ(s.Label2[Oldham].Left(), 8640.0f);
 }
 
 TEST_F(ActivityTest, SwappingOldhamAndRochdaleScoresThreeEveryTime) {
