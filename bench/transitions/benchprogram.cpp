@@ -1,0 +1,112 @@
+#include "benchprogram.h"
+
+#include "quiz/multiple.h"
+#include "quiz/welldone.h"
+#include "shell/casestudymenu.h"
+#include "shell/intro0.h"
+#include "shell/titlefrm.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QWindow>
+#include <malloc.h>
+
+BenchProgram::BenchProgram() {
+    display.resize(800, 600);
+    display.show();
+    forms.setContext(&program);
+    // Painting starts once the platform has exposed the window.
+    for (int i = 0; i < 1000 && !display.windowHandle()->isExposed(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
+
+BenchProgram::~BenchProgram() {
+    forms.unloadAll();
+    settle();
+}
+
+void BenchProgram::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BenchProgram::forget() {
+    sound.played.clear();
+    dialogs.shown.clear();
+    printer.log.clear();
+}
+
+namespace route {
+
+Titlefrm& title(BenchProgram& p) {
+    p.forms.unloadAll();
+    p.settle();
+    return p.forms.show<Titlefrm>();
+}
+
+intro0& menu(BenchProgram& p) {
+    title(p).Command1_Click();
+    p.settle();
+    return *p.forms.loaded<intro0>();
+}
+
+template <class Menu> Menu& caseStudy(BenchProgram& p) {
+    menu(p).Label2_Click(std::is_same_v<Menu, manchester1> ? 3 : 4);
+    p.settle();
+    return *p.forms.loaded<Menu>();
+}
+template manchester1& caseStudy<manchester1>(BenchProgram&);
+template manchester2& caseStudy<manchester2>(BenchProgram&);
+
+multiple& quiz(BenchProgram& p, int question) {
+    caseStudy<manchester1>(p).label3_Click(0);
+    multiple& q = *p.forms.loaded<multiple>();
+    while (p.state.questno < question) {
+        q.Label3_Click(1);
+    }
+    p.settle();
+    return q;
+}
+
+Welldone& results(BenchProgram& p) {
+    quiz(p, 10).Label3_Click(1);
+    p.settle();
+    return *p.forms.loaded<Welldone>();
+}
+
+} // namespace route
+
+PaintWatch::PaintWatch() {
+    qApp->installEventFilter(this);
+}
+
+PaintWatch::~PaintWatch() {
+    qApp->removeEventFilter(this);
+}
+
+void PaintWatch::watch(QWidget* target) {
+    m_target = target;
+    m_painted = false;
+}
+
+bool PaintWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == m_target) {
+        m_painted = true;
+    }
+    return false;
+}
+
+long residentKilobytes() {
+    malloc_trim(0);
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').front().toLong();
+        }
+    }
+    return -1;
+}

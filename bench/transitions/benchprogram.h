@@ -1,0 +1,72 @@
+#pragma once
+
+#include "fakes/fakesoundplayer.h"
+#include "fakes/fixedrandom.h"
+#include "fakes/recordingprintservice.h"
+#include "fakes/scripteddialogs.h"
+#include "forms/display.h"
+#include "forms/forms.h"
+#include "media/pictures/filepictures.h"
+#include "media/textfile/textfiles.h"
+#include "shell/program.h"
+
+#include <QObject>
+
+class intro0;
+class multiple;
+class Titlefrm;
+class Welldone;
+
+// The real screens on silent services, reading the shipped data folder (the working
+// directory), on an 800 x 600 display that the platform has exposed.
+struct BenchProgram {
+    BenchProgram();
+    ~BenchProgram();
+
+    // Runs what is pending (timers due, deferred deletes), as the event loop would
+    // between two user actions.
+    void settle();
+    // Forgets what the fake services recorded, so that long runs do not grow them.
+    void forget();
+
+    ProgramState state;
+    forms::Display display;
+    forms::Forms forms{display};
+    fakes::FakeSoundPlayer sound;
+    fakes::RecordingPrintService printer;
+    fakes::ScriptedDialogs dialogs;
+    fakes::FixedRandom random;
+    media::FilePictures pictures;
+    media::TextFiles files;
+    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
+};
+
+// The routes to the screens a transition starts from, each from a program with nothing
+// loaded, by the handlers a user's clicks run. Not timed.
+namespace route {
+Titlefrm& title(BenchProgram& p);
+intro0& menu(BenchProgram& p);
+template <class Menu> Menu& caseStudy(BenchProgram& p);
+multiple& quiz(BenchProgram& p, int question = 1);
+Welldone& results(BenchProgram& p);
+} // namespace route
+
+// Notes the first paint of one widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch();
+    ~PaintWatch() override;
+    void watch(QWidget* target);
+    bool painted() const { return m_painted; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_target = nullptr;
+    bool m_painted = false;
+};
+
+// Resident memory of this process in kilobytes, after the allocator has handed back
+// what it can, so that only memory still in use counts.
+long residentKilobytes();

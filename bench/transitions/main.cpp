@@ -1,0 +1,42 @@
+// Screen transitions and memory of the whole program on the shipped data folder.
+#include "forms/twips.h"
+#include "memory.h"
+#include "transitions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Repaint as soon as the event loop runs, not after the platform's idle delay.
+    qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    forms::loadApplicationFonts();
+    // Everything is read by the program's relative names, from the shipped data folder.
+    QDir::setCurrent(QStringLiteral(PW_DATA_DIR));
+
+    benchmark::RegisterBenchmark("memory/after every screen", memoryAfterEveryScreen)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+    for (const Cycle& c : cycles()) {
+        const std::string name = std::string("memory/open-close ") + c.screen;
+        benchmark::RegisterBenchmark(name.c_str(), openCloseCycles, c)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const Transition& t : transitions()) {
+        const std::string name = std::string("transition/") + t.name;
+        benchmark::RegisterBenchmark(name.c_str(), runTransition, t)
+            ->UseManualTime()
+            ->Iterations(50)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "benchprogram.h"
+
+#include <benchmark/benchmark.h>
+#include <functional>
+#include <typeinfo>
+#include <vector>
+
+// One screen change a user causes: prepare brings the program to the screen the
+// change starts from and returns the control to click; arrives is the screen that
+// must be on top, painted, afterwards.
+struct Transition {
+    const char* name;
+    std::function<QWidget&(BenchProgram&)> prepare;
+    const std::type_info* arrives;
+};
+
+const std::vector<Transition>& transitions();
+
+// Clicks the control and runs the event loop until the screen then on top has been
+// painted; returns the milliseconds taken.
+double clickToPainted(BenchProgram& p, PaintWatch& watch, QWidget& control);
+
+void runTransition(benchmark::State& st, const Transition& t);
