@@ -34,6 +34,7 @@ void Label::setForeColor(const QColor& c) {
 
 void Label::setFont(const FontSpec& font) {
     m_font = font;
+    m_fitKey.clear();
     QWidget::setFont(toScreenFont(font));
     update();
 }
@@ -68,9 +69,31 @@ void Label::paintEvent(QPaintEvent*) {
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    p.setFont(QWidget::font());
+    p.setFont(fittedFont(r, flags));
     p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
     p.drawText(r, flags, m_caption);
+}
+
+// The screens were laid out for fonts that the stand-in faces are a little wider than.
+// When the wrapped caption would need more lines than the label has room for, the
+// font is narrowed a step at a time (down to 80 %) so that no text is cut off.
+QFont Label::fittedFont(const QRect& r, int flags) {
+    const QString key =
+        m_caption + QString::number(r.width()) + QLatin1Char('x') + QString::number(r.height());
+    if (key == m_fitKey) {
+        return m_fitFont;
+    }
+    QFont font = QWidget::font();
+    for (int stretch = 100; stretch >= 80; stretch -= 5) {
+        font.setStretch(stretch);
+        const QRect needed = QFontMetrics(font).boundingRect(r, flags, m_caption);
+        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height())) {
+            break;
+        }
+    }
+    m_fitKey = key;
+    m_fitFont = font;
+    return font;
 }
 
 } // namespace forms

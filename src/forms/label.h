@@ -34,7 +34,11 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    QFont fittedFont(const QRect& r, int flags);
+
     QString m_caption;
+    QString m_fitKey;
+    QFont m_fitFont;
     BackStyle m_backStyle = BackStyle::Opaque;
     QColor m_backColor = Qt::black;
     QColor m_foreColor = Qt::black;

@@ -34,6 +34,14 @@ class Display:
             number += chunk
         os.close(r)
         self.name = ":" + number.decode().strip()
+        # Wait until clients can connect: a display number just given up by another
+        # server may still be settling.
+        end = time.time() + 10
+        while subprocess.run(["xdotool", "getmouselocation"], env=self.env(),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode:
+            if time.time() > end:
+                raise RuntimeError("Xvfb %s does not accept clients" % self.name)
+            time.sleep(0.1)
 
     def env(self):
         env = dict(os.environ)
@@ -173,6 +181,36 @@ class Program:
             return all(abs(a - b) <= tolerance for a, b in zip(c, rgb))
         self.wait_for(what, near, timeout)
 
+    def windows(self):
+        """The program's visible top-level windows (the display, plus any message box)."""
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)],
+                             env=self.display.env(), capture_output=True, text=True).stdout
+        return out.split()
+
+    def wait_dialog(self, what, timeout=15):
+        self.wait_for("a message box: " + what, lambda: len(self.windows()) >= 2, timeout)
+        time.sleep(0.3)
+
+    def answer(self, key="Return"):
+        """Answers the message box on show (Return: OK, Escape: Cancel)."""
+        wins = self.windows()
+        self.xdo("windowfocus", "--sync", wins[-1])
+        self.key(key)
+        self.wait_for("the message box to close", lambda: len(self.windows()) < 2)
+
+    def dismiss_dialogs(self, timeout=2.0):
+        """Answers every message box that appears within timeout; returns how many."""
+        count = 0
+        end = time.time() + timeout
+        while time.time() < end:
+            if len(self.windows()) >= 2:
+                self.answer()
+                count += 1
+                end = time.time() + timeout
+            else:
+                time.sleep(0.1)
+        return count
+
     def running(self):
         return self.proc.poll() is None
 
@@ -222,8 +260,8 @@ class Journey(unittest.TestCase):
         self.app = Program(self.display, self.binary, self.artifacts, self.prepare)
 
     def tearDown(self):
-        failed = any(err for _, err in getattr(self._outcome, "errors", []) if err) or \
-            bool(getattr(getattr(self._outcome, "result", None), "failures", []))
+        result = self._outcome.result
+        failed = any(test is self for test, _ in result.failures + result.errors)
         if failed:
             try:
                 self.app.screenshot("failure")
