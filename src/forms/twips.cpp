@@ -13,12 +13,12 @@ QRect toPixelRect(const TwipRect& r) {
     return QRect(x0, y0, qMax(0, x1 - x0), qMax(0, y1 - y0));
 }
 
-QFont toScreenFont(const FontSpec& spec) {
-    QFont font(spec.name);
-    font.setPixelSize(qMax(1, qRound(spec.size * 96.0f / 72.0f)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont toScreenFont(const FontSpec& design) {
+    QFont font(design.name);
+    font.setPixelSize(qMax(1, qRound(design.size * 96.0f / 72.0f)));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

@@ -38,7 +38,7 @@ struct FontSpec {
 };
 
 // The font at screen resolution: points become pixels at 96 dpi (1 pt = 20 twips).
-QFont toScreenFont(const FontSpec& spec);
+QFont toScreenFont(const FontSpec& design);
 
 // Loads fonts that fontconfig does not scan by default (the "Tahoma" of Debian's
 // fonts-wine). Called once at start-up; harmless when the files are missing.

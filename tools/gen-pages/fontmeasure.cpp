@@ -57,22 +57,22 @@ FontMeasure::FontMeasure() {
     }
 }
 
-const QFontMetricsF& FontMeasure::metrics(const FontSpec& spec) const {
+const QFontMetricsF& FontMeasure::metrics(const FontSpec& wanted) const {
     const QString key = QStringLiteral("%1/%2/%3/%4")
-                            .arg(spec.face)
-                            .arg(spec.height)
-                            .arg(spec.bold)
-                            .arg(spec.italic);
+                            .arg(wanted.face)
+                            .arg(wanted.height)
+                            .arg(wanted.bold)
+                            .arg(wanted.italic);
     auto it = m_cache.find(key);
     if (it == m_cache.end()) {
-        const auto family = m_families.find(spec.face);
+        const auto family = m_families.find(wanted.face);
         if (family == m_families.end()) {
-            throw std::runtime_error("no font loaded for face " + spec.face.toStdString());
+            throw std::runtime_error("no font loaded for face " + wanted.face.toStdString());
         }
         QFont font(*family);
-        font.setPixelSize(spec.height);
-        font.setBold(spec.bold);
-        font.setItalic(spec.italic);
+        font.setPixelSize(wanted.height);
+        font.setBold(wanted.bold);
+        font.setItalic(wanted.italic);
         font.setKerning(false); // TextOut places glyphs by their advances alone
         font.setHintingPreference(QFont::PreferNoHinting);
         it = m_cache.insert(key, std::make_shared<QFontMetricsF>(font));
