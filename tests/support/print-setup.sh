@@ -4,8 +4,14 @@
 set -e
 out=${1:-/tmp/placeworks-print}
 here=$(cd "$(dirname "$0")" && pwd)
-grep -q '^FileDevice Yes' /etc/cups/cups-files.conf 2>/dev/null ||
+if ! grep -q '^FileDevice Yes' /etc/cups/cups-files.conf 2>/dev/null; then
     echo 'FileDevice Yes' >>/etc/cups/cups-files.conf
+    # A scheduler started before (by the package's installation) has not read it.
+    if pgrep -x cupsd >/dev/null; then
+        pkill -x cupsd
+        while pgrep -x cupsd >/dev/null; do sleep 0.1; done
+    fi
+fi
 if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
     /usr/sbin/cupsd
 fi
