@@ -2,6 +2,7 @@
 pointer and keyboard input at the designed twip positions (15 twips to the pixel)."""
 
 import os
+import random
 import shutil
 import signal
 import subprocess
@@ -21,27 +22,44 @@ class Display:
     """An Xvfb server of its own, 800 x 600, 24 bits."""
 
     def __init__(self):
+        # A display number of its own, away from the low numbers that desktops and
+        # other test runs take first.
+        for _ in range(50):
+            number = random.randint(100, 999)
+            if os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            if self._start(number):
+                break
+        else:
+            raise RuntimeError("no Xvfb display could be started")
+
+    def _start(self, number):
         r, w = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(w), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-            pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xvfb", ":%d" % number, "-displayfd", str(w), "-screen", "0", "800x600x24",
+             "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
         os.close(w)
-        number = b""
-        while not number.endswith(b"\n"):
+        ready = b""
+        while not ready.endswith(b"\n"):
             chunk = os.read(r, 16)
             if not chunk:
-                raise RuntimeError("Xvfb did not start")
-            number += chunk
+                break
+            ready += chunk
         os.close(r)
-        self.name = ":" + number.decode().strip()
-        # Wait until clients can connect: a display number just given up by another
-        # server may still be settling.
+        if not ready.endswith(b"\n"):
+            self.proc.wait()
+            return False
+        self.name = ":%d" % number
+        # Wait until clients can connect.
         end = time.time() + 10
         while subprocess.run(["xdotool", "getmouselocation"], env=self.env(),
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode:
             if time.time() > end:
-                raise RuntimeError("Xvfb %s does not accept clients" % self.name)
+                self.close()
+                return False
             time.sleep(0.1)
+        return True
 
     def env(self):
         env = dict(os.environ)
@@ -86,11 +104,23 @@ class Printer:
         return subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
                               text=True).stdout
 
+    @staticmethod
+    def ink(pdf, artifacts):
+        """How much of the first page is not white (0..1), from a rendering of the PDF."""
+        stem = os.path.join(artifacts, "printed")
+        subprocess.run(["pdftoppm", "-r", "30", "-png", "-f", "1", "-l", "1", pdf, stem],
+                       check=True)
+        png = [f for f in os.listdir(artifacts) if f.startswith("printed")][0]
+        mean = subprocess.run(["convert", os.path.join(artifacts, png), "-colorspace", "Gray",
+                               "-format", "%[fx:mean]", "info:"], capture_output=True,
+                              text=True).stdout
+        return 1.0 - float(mean)
+
 
 class Program:
     """The staged program in a program folder of its own."""
 
-    def __init__(self, display, binary, artifacts, prepare=None):
+    def __init__(self, display, binary, artifacts, prepare=None, extra_env=None):
         self.display = display
         self.folder = tempfile.mkdtemp(prefix="pw-e2e-")
         for name in ("images", "wmf", "wmf2", "wav", "logo", "multiple"):
@@ -105,6 +135,7 @@ class Program:
         self.log = open(os.path.join(artifacts, "program.log"), "w")
         env = display.env()
         env.setdefault("ASAN_OPTIONS", "detect_leaks=0")
+        env.update(extra_env or {})
         self.proc = subprocess.Popen(["./placeworks"], cwd=self.folder, env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         self.shots = 0
@@ -153,6 +184,10 @@ class Program:
                 return tuple(int(float(v)) for v in rgb)
         raise AssertionError("could not read the screen")
 
+    def screen_text(self):
+        """OCR of the whole display."""
+        return self.text_in(0, 0, 12000, 9000)
+
     def text_in(self, x, y, w, h):
         """OCR of a twip rectangle of the display (empty when tesseract is missing)."""
         if not shutil.which("tesseract"):
@@ -168,7 +203,9 @@ class Program:
         end = time.time() + timeout
         while time.time() < end:
             if not self.running():
-                raise AssertionError("the program ended while waiting for " + what)
+                raise AssertionError("the program ended while waiting for %s (display %s %s)"
+                                     % (what, self.display.name,
+                                        "alive" if self.display.proc.poll() is None else "gone"))
             if check():
                 return
             time.sleep(0.1)
@@ -249,15 +286,36 @@ class Journey(unittest.TestCase):
                                     os.path.join(tempfile.gettempdir(), "placeworks-e2e"))
     printer = None
 
+    extra_env = None
+
     def prepare(self, folder):
         """Changes the program folder before the program starts (missing data...)."""
 
     def setUp(self):
         self.assertTrue(self.binary and os.path.exists(self.binary), "PLACEWORKS_BINARY not set")
-        self.display = Display()
         self.artifacts = os.path.join(self.artifacts_root, self.id().split(".")[-1])
         shutil.rmtree(self.artifacts, ignore_errors=True)
-        self.app = Program(self.display, self.binary, self.artifacts, self.prepare)
+        # Now and then a fresh X server refuses the program's first connection although
+        # it accepts others; the program then ends at once. Start again when that happens.
+        for attempt in range(3):
+            self.display = Display()
+            self.app = Program(self.display, self.binary, self.artifacts, self.prepare,
+                               self.extra_env)
+            if self.wait_title():
+                return
+            self.app.close()
+            self.display.close()
+        self.fail("the program did not start on a virtual display three times running")
+
+    def wait_title(self):
+        left, top = 6000 - 5460 / 2, 4500 - 6570 / 2
+        end = time.time() + 20
+        while time.time() < end and self.app.running():
+            c = self.app.pixel(left + 150, top + 4900)
+            if all(abs(a - b) <= 24 for a, b in zip(c, TITLE_GREY)):
+                return True
+            time.sleep(0.1)
+        return self.app.running()
 
     def tearDown(self):
         result = self._outcome.result

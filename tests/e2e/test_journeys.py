@@ -119,6 +119,7 @@ class FullMarksAndCertificate(PupilJourney):
         self.assertIn("Amira Khan", printed)
         self.assertIn("Excellent Work", printed)
         self.assertIn("You have scored 10 out of 10.", printed)
+        self.assertGreater(Printer.ink(pdf, self.artifacts), 0.01, "the certificate is blank")
         app.click(*RESULTS_EXIT)
         self.wait_facts_menu()
 
@@ -166,6 +167,40 @@ class LabellingTheMap(PupilJourney):
         app.click(*ACTIVITY_CHECK)
         app.wait_for("the results", lambda: "5 out of 5" in self.results_text(), timeout=20)
         self.assertIn("Excellent work", self.results_text())
+
+
+class NotesPagePrinting(PupilJourney):
+    def test_a_key_facts_page_reaches_the_printer(self):
+        if not self.printer:
+            self.skipTest("printing to a CUPS queue needs root")
+        self.assertTrue(self.printer.ok, "the CUPS PDF queue could not be set up")
+        app = self.app
+        self.open_facts_menu()
+        app.click(*STUDY["key facts"])
+        app.wait_colour(*VIEWER_NEXT, BLACK, "the key facts page", tolerance=60)
+        self.printer.clear()
+        app.click(*centre(10680, 120, 1125, 495))  # Print
+        pdf = self.printer.wait_pdf()
+        self.assertIn("Where is it?", Printer.text(pdf))
+        self.assertGreater(Printer.ink(pdf, self.artifacts), 0.01, "the page is blank")
+        self.assertEqual(len(app.windows()), 1, "a page print asks nothing")
+
+
+class NoPrinterAtAll(PupilJourney):
+    extra_env = {"CUPS_SERVER": "/nonexistent/cups.sock"}
+
+    def test_printing_without_a_printer_says_so(self):
+        app = self.app
+        self.open_facts_menu()
+        app.click(*STUDY["key facts"])
+        app.wait_colour(*VIEWER_NEXT, BLACK, "the key facts page", tolerance=60)
+        app.click(*centre(10680, 120, 1125, 495))  # Print
+        app.wait_dialog("the printing problem")
+        text = " ".join(app.screen_text().split())
+        if text:
+            self.assertIn("problem printing", text)
+        app.answer()
+        self.assertTrue(app.running())
 
 
 class TeacherWorksheet(Journey):
@@ -222,6 +257,15 @@ class TeacherWorksheet(Journey):
         # Open: the worksheet as a quiz, with Print Worksheet for the teacher.
         app.click(*first)
         app.wait_colour(7920 + 60, 1920 + 60, BLACK, "Print Worksheet", tolerance=40)
+        if self.printer and self.printer.ok:
+            self.printer.clear()
+            app.click(*centre(7920, 1920, 3045, 495))
+            app.wait_dialog("Your worksheet is now printing.")
+            app.answer()
+            printed = Printer.text(self.printer.wait_pdf())
+            for text in ("Quillon Publishing Ltd", self.TITLE, "Question 10",
+                         "A. Thames 1", "D. Irwell 10"):
+                self.assertIn(text, printed)
         app.click(*QUIZ_EXIT)
         app.wait_colour(200, 800, BLACK, "the catalogue again", tolerance=40)
         # Edit: tick "Edit Worksheet", open the title in the wizard and save it again.
