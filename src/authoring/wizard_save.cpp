@@ -40,6 +40,12 @@ bool isShippedQuiz(const QString& title) {
     return false;
 }
 
+// The register lives in the worksheets' folder: a worksheet named after it would replace
+// the list of every saved worksheet.
+bool namesTheRegister(const QString& title) {
+    return sameFileKey(quizPath(title)) == sameFileKey(reg::kRegisterPath);
+}
+
 } // namespace
 
 void wizard::genwork() {
@@ -92,6 +98,12 @@ bool wizard::mayWrite(const QString& title) {
     if (isShippedQuiz(title)) {
         m_program.dialogs.message(
             QStringLiteral("That title belongs to a quiz that comes with Placeworks. "
+                           "Please choose another title."));
+        return false;
+    }
+    if (namesTheRegister(title)) {
+        m_program.dialogs.message(
+            QStringLiteral("Placeworks keeps its list of worksheets under that title. "
                            "Please choose another title."));
         return false;
     }

@@ -70,6 +70,24 @@ TEST_F(WizardSaveTest, TheShippedQuizzesAreNeverOverwritten) {
     EXPECT_EQ(registerFile(), registerBytes({}));
 }
 
+TEST_F(WizardSaveTest, ATitleNamingTheRegisterIsRefused) {
+    writeRegister({QStringLiteral("Rivers"), QStringLiteral("Hills")});
+    const QByteArray before = registerFile();
+    for (const char* title : {"track", "TRACK", "Track. "}) {
+        SCOPED_TRACE(title);
+        dialogs.shown.clear();
+        dialogs.answers.push_back(media::Answer::Ok); // were a replacement offered
+        wizard& w = filled(QString::fromLatin1(title));
+        save(w);
+        ASSERT_EQ(dialogs.shown.size(), 1);
+        EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("list of worksheets")));
+        EXPECT_EQ(registerFile(), before);
+        dialogs.answers.clear();
+        forms.unload<wizard>();
+        settle();
+    }
+}
+
 TEST_F(WizardSaveTest, AnotherWorksheetIsReplacedOnlyWhenTheTeacherAgrees) {
     writeRegister({QStringLiteral("Rivers")});
     const QByteArray old("an older worksheet\r\n");
