@@ -182,7 +182,7 @@ void intro0::notInThisEdition(int index) {
     QString entry = Label2[index].Caption();
     const QString place = entry.left(entry.indexOf(QLatin1Char(':')));
     m_program.dialogs.message(
-        QStringLiteral("The %1 case study is not part of this edition of Placeworks. "
+        QStringLiteral("The case study \"%1\" is not part of this edition of Placeworks. "
                        "This edition contains the Manchester case study.")
             .arg(place));
 }
