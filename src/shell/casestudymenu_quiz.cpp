@@ -9,11 +9,13 @@
 
 void CaseStudyMenu::multipleChoice() {
     try {
+        // Read into a copy: a short file would otherwise leave the loaded quiz half
+        // overwritten, and a failed choice must leave everything as it was.
+        LoadedQuiz read = m_program.state;
         media::FieldReader file = m_program.files.openForReading(m_study.quizFile);
-        loadquiz(file, m_program.state);
+        loadquiz(file, read);
+        static_cast<LoadedQuiz&>(m_program.state) = read;
     } catch (const media::TextFileError&) {
-        // A short file has already overwritten part of the loaded quiz; the quiz screen
-        // is not touched, so that half-loaded quiz is never shown.
         m_program.dialogs.message(
             QStringLiteral("The quiz file \"%1\" is missing or damaged.").arg(m_study.quizFile));
         return;

@@ -1,3 +1,5 @@
+#include "quiz/multiple.h"
+#include "shell/casestudymenu.h"
 #include "shell/grey.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
@@ -91,6 +93,26 @@ TEST_F(ShellTest, HoverLightsEntriesUntilThePointerCrossesTheBackground) {
     QTest::mouseMove(&menu, QPoint(790, 100));
     EXPECT_EQ(menu.Label2[4].backStyle(), forms::BackStyle::Transparent);
     EXPECT_EQ(menu.Label2[20].backStyle(), forms::BackStyle::Transparent);
+}
+
+TEST_F(ShellTest, DamagedQuizFileLeavesTheLoadedQuizAsItWas) {
+    writeFile(QStringLiteral("multiple/Manchester Facts.txt"),
+              "Cut Short\r\n \r\nA new question\r\nA\r\nB\r\n");
+    state.quiztitle = QStringLiteral("Earlier Quiz");
+    state.questions[1] = QStringLiteral("An earlier question");
+    state.correct[1] = QStringLiteral("2");
+    intro0& menu = toMenu();
+    click(menu.Label2[3]);
+    manchester1* facts = forms.loaded<manchester1>();
+    ASSERT_NE(facts, nullptr);
+    click(facts->label3[0]); // Multiple Choice
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.texts()[0].contains(QStringLiteral("Manchester Facts.txt")));
+    EXPECT_EQ(top(), facts);
+    EXPECT_FALSE(forms.isLoaded<multiple>());
+    EXPECT_EQ(state.quiztitle, QStringLiteral("Earlier Quiz"));
+    EXPECT_EQ(state.questions[1], QStringLiteral("An earlier question"));
+    EXPECT_EQ(state.correct[1], QStringLiteral("2"));
 }
 
 TEST_F(ShellTest, OtherCaseStudiesSayTheyAreNotInThisEdition) {
