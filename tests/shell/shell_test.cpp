@@ -1,4 +1,6 @@
+#include "authoring/wizard.h"
 #include "quiz/multiple.h"
+#include "reading/guide.h"
 #include "shell/casestudymenu.h"
 #include "shell/grey.h"
 #include "shell/intro0.h"
@@ -6,6 +8,7 @@
 #include "support/programfixture.h"
 
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -93,6 +96,32 @@ TEST_F(ShellTest, HoverLightsEntriesUntilThePointerCrossesTheBackground) {
     QTest::mouseMove(&menu, QPoint(790, 100));
     EXPECT_EQ(menu.Label2[4].backStyle(), forms::BackStyle::Transparent);
     EXPECT_EQ(menu.Label2[20].backStyle(), forms::BackStyle::Transparent);
+}
+
+TEST_F(ShellTest, SoundOffSurvivesVisitsToTheMenusTheGuideAndTheWizard) {
+    intro0& menu = toMenu();
+    click(menu.Option2);
+    sound.played.clear();
+    // Each visit leaves through its own Exit back to the menu, which stays loaded.
+    const struct {
+        int entry;
+        std::function<void()> leave;
+    } visits[] = {
+        {3, [&] { click(forms.loaded<manchester1>()->label3[2]); }},
+        {4, [&] { click(forms.loaded<manchester2>()->label3[2]); }},
+        {20, [&] { click(forms.loaded<guide>()->Label3[1]); }},
+        {17, [&] { click(forms.loaded<wizard>()->Label3[0]); }},
+    };
+    for (const auto& visit : visits) {
+        click(menu.Label2[visit.entry]);
+        ASSERT_NE(top(), &menu) << visit.entry;
+        visit.leave();
+        settle();
+        EXPECT_EQ(top(), &menu) << visit.entry;
+        EXPECT_EQ(state.soundon, 0) << visit.entry;
+        EXPECT_FALSE(menu.Option1.Value());
+    }
+    EXPECT_TRUE(sound.played.isEmpty());
 }
 
 TEST_F(ShellTest, DamagedQuizFileLeavesTheLoadedQuizAsItWas) {
