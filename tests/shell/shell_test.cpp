@@ -1,6 +1,8 @@
 #include "authoring/wizard.h"
+#include "media/sound/soundplayer.h"
 #include "quiz/multiple.h"
 #include "reading/guide.h"
+#include "reading/teacher.h"
 #include "shell/casestudymenu.h"
 #include "shell/grey.h"
 #include "shell/intro0.h"
@@ -142,6 +144,82 @@ TEST_F(ShellTest, DamagedQuizFileLeavesTheLoadedQuizAsItWas) {
     EXPECT_EQ(state.quiztitle, QStringLiteral("Earlier Quiz"));
     EXPECT_EQ(state.questions[1], QStringLiteral("An earlier question"));
     EXPECT_EQ(state.correct[1], QStringLiteral("2"));
+}
+
+TEST_F(ShellTest, CaseStudyMenuEntriesLightUntilThePointerCrossesTheBackground) {
+    click(toMenu().Label2[3]);
+    manchester1& facts = *forms.loaded<manchester1>();
+    const auto lit = [&] {
+        std::vector<int> out;
+        facts.label3.forEach([&](int i, forms::Label& l) {
+            if (l.backStyle() == forms::BackStyle::Opaque) {
+                out.push_back(i);
+            }
+        });
+        return out;
+    };
+    EXPECT_EQ(lit(), (std::vector<int>{0, 1, 2, 3, 4, 5})) << "opaque until the pointer moves";
+    moveTo(500, 4000); // the background, left of the picture
+    EXPECT_EQ(lit(), std::vector<int>{});
+    moveTo(7000, 300);  // Key Facts
+    moveTo(9000, 300);  // straight on to Teacher's Notes
+    moveTo(6000, 4000); // the picture changes nothing
+    EXPECT_EQ(lit(), (std::vector<int>{4, 5}));
+    moveTo(500, 4000);
+    EXPECT_EQ(lit(), std::vector<int>{});
+}
+
+// Records which screen is on top at each sound, to check that the click follows the
+// screen that the entry shows.
+class OrderedSound final : public media::SoundPlayer {
+public:
+    void Play(const QString&) override { tops.push_back(topNow()); }
+    std::function<forms::Screen*()> topNow;
+    std::vector<forms::Screen*> tops;
+};
+
+class ClickOrderTest : public ShellTest {
+protected:
+    ClickOrderTest() {
+        ordered.topNow = [this] { return top(); };
+        forms.setContext(&timed);
+    }
+    // Clicks an entry that shows or uncovers another screen, and checks that the click
+    // was played with that screen already on top.
+    void expectClickAfterShow(QWidget& entry) {
+        forms::Screen* from = top();
+        const size_t before = ordered.tops.size();
+        click(entry);
+        ASSERT_EQ(ordered.tops.size(), before + 1);
+        EXPECT_NE(top(), from);
+        EXPECT_EQ(ordered.tops.back(), top());
+        settle();
+    }
+
+    OrderedSound ordered;
+    Program timed{state, forms, ordered, printer, dialogs, pictures, random, files, [] {}};
+};
+
+TEST_F(ClickOrderTest, EveryEntryClicksAfterItsScreenIsShown) {
+    expectClickAfterShow(start().Command1);
+    intro0& menu = *forms.loaded<intro0>();
+    expectClickAfterShow(menu.Label2[3]);
+    manchester1& facts = *forms.loaded<manchester1>();
+    for (int entry : {4, 5}) { // Key Facts, Teacher's Notes
+        expectClickAfterShow(facts.label3[entry]);
+        click(forms.loaded<teacher>()->Label3[1]);
+        settle();
+    }
+    expectClickAfterShow(facts.label3[2]); // Exit uncovers the main menu
+    EXPECT_EQ(top(), &menu);
+    expectClickAfterShow(menu.Label2[20]);
+    click(forms.loaded<guide>()->Label3[1]);
+    settle();
+    expectClickAfterShow(menu.Label2[19]);
+    click(forms.loaded<teacher>()->Label3[1]);
+    settle();
+    expectClickAfterShow(menu.Label2[16]);
+    EXPECT_NE(forms.loaded<Titlefrm>(), nullptr);
 }
 
 TEST_F(ShellTest, OtherCaseStudiesSayTheyAreNotInThisEdition) {
