@@ -33,7 +33,10 @@ bool Program::loadPicture(forms::PictureBox& control, const QString& name) {
 }
 
 void Program::reportMissing(const QString& name, bool everyTime) {
-    if (!everyTime && !reported.insert(name).second) {
+    // Names are matched as the file services match them, so "Images\venicesm.jpg" and
+    // "images/venicesm.jpg" are one file, reported once.
+    const QString file = QString(name).replace(QLatin1Char('/'), QLatin1Char('\\')).toLower();
+    if (!everyTime && !reported.insert(file).second) {
         return;
     }
     dialogs.message(QStringLiteral("The file \"%1\" is missing or damaged. Please reinstall "

@@ -249,6 +249,8 @@ TEST_F(ShellTest, MissingTitlePictureNeverStopsTheProgram) {
     EXPECT_EQ(dialogs.shown.size(), 1);
     click(title.Command1);
     EXPECT_NE(forms.loaded<intro0>(), nullptr);
+    EXPECT_EQ(dialogs.shown.size(), 1)
+        << "the menu's \"Images\\venicesm.jpg\" is the same file, already reported";
 }
 
 TEST_F(ShellTest, DressingCentresEvenOnASmallDisplay) {
