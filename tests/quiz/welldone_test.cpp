@@ -1,5 +1,6 @@
 #include "quiz/quizfixture.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -94,6 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WelldoneTest, RewardSequenceLoadsThePictureFocusesTheNameAndLightsTheButtons) {
     Welldone& w = openResults(10, 10);
     EXPECT_TRUE(w.Picture1.picture().isNull()) << "empty until the first timer fires";
+    // The name box is the screen's only field, so the window would give it the focus on
+    // its own; a second field holding the focus shows that the sequence moves it.
+    QLineEdit elsewhere(&w);
+    elsewhere.show();
+    elsewhere.setFocus();
     w.Label3[0].setBackStyle(forms::BackStyle::Transparent);
     w.Label3[1].setBackStyle(forms::BackStyle::Transparent);
     runReward();
