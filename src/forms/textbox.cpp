@@ -27,6 +27,23 @@ private:
 
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent) {
     setFrame(true);
+    connect(this, &QLineEdit::textChanged, this, [this] { followLength(); });
+}
+
+void TextBox::setText(const QString& t) {
+    QLineEdit::setMaxLength(qMax(m_maxLength, int(t.size())));
+    QLineEdit::setText(t);
+}
+
+void TextBox::setMaxLength(int n) {
+    m_maxLength = n > 0 ? n : 32767;
+    followLength();
+}
+
+// The field's own limit is the designed one, or the length of a longer text it holds,
+// so shortening such a text lowers the limit until the designed one holds again.
+void TextBox::followLength() {
+    QLineEdit::setMaxLength(qMax(m_maxLength, int(text().size())));
 }
 
 void TextBox::setFont(const FontSpec& font) {

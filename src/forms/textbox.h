@@ -6,15 +6,16 @@
 
 namespace forms {
 
-// A one-line text field. Typing stops at the maximum length; an optional filter
-// refuses characters at typing and pasting (so nothing is lost silently later).
+// A one-line text field. Typing stops at the maximum length, but a longer text set by
+// the program is kept whole (the limit holds typing only, so a file opened for editing
+// never loses its end); an optional filter refuses characters at typing and pasting.
 class TextBox : public Control<QLineEdit> {
 public:
     explicit TextBox(QWidget* parent);
 
     QString Text() const { return text(); }
-    void setText(const QString& t) { QLineEdit::setText(t); }
-    void setMaxLength(int n) { QLineEdit::setMaxLength(n > 0 ? n : 32767); }
+    void setText(const QString& t);
+    void setMaxLength(int n);
     void setFont(const FontSpec& font);
     void setCharacterFilter(std::function<bool(QChar)> accept);
 
@@ -24,6 +25,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool clicksOnRelease() const override { return false; }
+
+private:
+    void followLength();
+
+    int m_maxLength = 32767;
 };
 
 } // namespace forms

@@ -184,6 +184,21 @@ TEST_F(FormsTest, TextBoxStopsAtItsLengthAndReportsEnter) {
     EXPECT_EQ(keys.back(), 13);
 }
 
+TEST_F(FormsTest, TextSetByTheProgramIsKeptWholeButTypingStillStops) {
+    Probe& p = forms.show<Probe>();
+    forms::TextBox box(&p);
+    box.setMaxLength(5);
+    box.setText(QStringLiteral("abcdefgh"));
+    EXPECT_EQ(box.Text(), QStringLiteral("abcdefgh"));
+    box.setFocus();
+    box.end(false);
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    EXPECT_EQ(box.Text(), QStringLiteral("abcdefgh")) << "no typing beyond the limit";
+    box.setText(QString());
+    QTest::keyClicks(&box, QStringLiteral("123456789"));
+    EXPECT_EQ(box.Text(), QStringLiteral("12345")) << "the designed limit holds again";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
