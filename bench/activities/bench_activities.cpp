@@ -3,13 +3,7 @@
 // that moved and what it uncovers.
 #include "activities/activityscreens.h"
 #include "activities/openactivity.h"
-#include "fakes/fakesoundplayer.h"
-#include "fakes/fixedrandom.h"
-#include "fakes/recordingprintservice.h"
-#include "fakes/scripteddialogs.h"
-#include "forms/display.h"
-#include "media/pictures/filepictures.h"
-#include "media/textfile/textfiles.h"
+#include "fakes/fakeprogram.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -20,35 +14,14 @@
 namespace {
 
 // A program on fakes with the true/false screen shown on an 800 x 600 display.
-struct Bench {
+struct Bench : fakes::FakeProgram {
     Bench() {
         state.soundon = 1;
-        display.resize(800, 600);
-        display.show();
-        forms.setContext(&program);
         openActivity<manchester2ord>(program, QStringLiteral("Manchester: Development"));
         screen = forms.loaded<manchester2ord>();
-        // Painting starts once the platform has exposed the window.
-        for (int i = 0; i < 1000 && !display.windowHandle()->isExposed(); ++i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
         QCoreApplication::processEvents();
     }
-    ~Bench() {
-        forms.unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 
-    ProgramState state;
-    forms::Display display;
-    forms::Forms forms{display};
-    fakes::FakeSoundPlayer sound;
-    fakes::RecordingPrintService printer;
-    fakes::ScriptedDialogs dialogs;
-    fakes::FixedRandom random;
-    media::FilePictures pictures;
-    media::TextFiles files;
-    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
     manchester2ord* screen = nullptr;
 };
 

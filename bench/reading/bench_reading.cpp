@@ -1,14 +1,7 @@
 // Time from a click on "Next Page" or "Previous Page" to the new page drawn: both
 // drawings read and set, then the whole screen rendered as a repaint would. Every
 // shipped page is visited; the counters give the median and the worst turn.
-#include "fakes/fakesoundplayer.h"
-#include "fakes/fixedrandom.h"
-#include "fakes/recordingprintservice.h"
-#include "fakes/scripteddialogs.h"
-#include "forms/display.h"
-#include "forms/forms.h"
-#include "media/pictures/filepictures.h"
-#include "media/textfile/textfiles.h"
+#include "fakes/fakeprogram.h"
 #include "reading/guide.h"
 #include "reading/pagecontrols.h"
 #include "reading/teacher.h"
@@ -24,29 +17,7 @@
 
 namespace {
 
-// A program on the shipped data folder with silent services.
-struct BenchProgram {
-    ProgramState state;
-    forms::Display display;
-    forms::Forms forms{display};
-    fakes::FakeSoundPlayer sound;
-    fakes::RecordingPrintService printer;
-    fakes::ScriptedDialogs dialogs;
-    fakes::FixedRandom random;
-    media::FilePictures pictures;
-    media::TextFiles files;
-    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
-
-    BenchProgram() {
-        display.resize(800, 600);
-        display.show();
-        forms.setContext(&program);
-    }
-    ~BenchProgram() {
-        forms.unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
+using BenchProgram = fakes::FakeProgram;
 
 // Turns through every page of the screen, forward to the last and back to the first,
 // timing each turn until it has been drawn.

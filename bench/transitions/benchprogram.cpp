@@ -11,21 +11,6 @@
 #include <QWindow>
 #include <malloc.h>
 
-BenchProgram::BenchProgram() {
-    display.resize(800, 600);
-    display.show();
-    forms.setContext(&program);
-    // Painting starts once the platform has exposed the window.
-    for (int i = 0; i < 1000 && !display.windowHandle()->isExposed(); ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-}
-
-BenchProgram::~BenchProgram() {
-    forms.unloadAll();
-    settle();
-}
-
 void BenchProgram::settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,14 +1,6 @@
 #pragma once
 
-#include "fakes/fakesoundplayer.h"
-#include "fakes/fixedrandom.h"
-#include "fakes/recordingprintservice.h"
-#include "fakes/scripteddialogs.h"
-#include "forms/display.h"
-#include "forms/forms.h"
-#include "media/pictures/filepictures.h"
-#include "media/textfile/textfiles.h"
-#include "shell/program.h"
+#include "fakes/fakeprogram.h"
 
 #include <QObject>
 
@@ -19,26 +11,12 @@ class Welldone;
 
 // The real screens on silent services, reading the shipped data folder (the working
 // directory), on an 800 x 600 display that the platform has exposed.
-struct BenchProgram {
-    BenchProgram();
-    ~BenchProgram();
-
+struct BenchProgram : fakes::FakeProgram {
     // Runs what is pending (timers due, deferred deletes), as the event loop would
     // between two user actions.
     void settle();
     // Forgets what the fake services recorded, so that long runs do not grow them.
     void forget();
-
-    ProgramState state;
-    forms::Display display;
-    forms::Forms forms{display};
-    fakes::FakeSoundPlayer sound;
-    fakes::RecordingPrintService printer;
-    fakes::ScriptedDialogs dialogs;
-    fakes::FixedRandom random;
-    media::FilePictures pictures;
-    media::TextFiles files;
-    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
 };
 
 // The routes to the screens a transition starts from, each from a program with nothing

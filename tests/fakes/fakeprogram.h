@@ -1,0 +1,51 @@
+#pragma once
+
+#include "fakes/fakesoundplayer.h"
+#include "fakes/fixedrandom.h"
+#include "fakes/recordingprintservice.h"
+#include "fakes/scripteddialogs.h"
+#include "forms/display.h"
+#include "forms/forms.h"
+#include "media/pictures/filepictures.h"
+#include "media/textfile/textfiles.h"
+#include "shell/program.h"
+
+#include <QCoreApplication>
+#include <QWindow>
+
+namespace fakes {
+
+// The whole program on silent, recording services, on an 800 x 600 display that the
+// platform has exposed, reading the working directory as its program folder. For
+// benchmarks, which measure the real screens without sound, printer or message boxes.
+struct FakeProgram {
+    FakeProgram() {
+        display.resize(800, 600);
+        display.show();
+        forms.setContext(&program);
+        // Painting starts once the platform has exposed the window.
+        for (int i = 0; i < 1000 && !display.windowHandle()->isExposed(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+    }
+    ~FakeProgram() {
+        forms.unloadAll();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FakeProgram(const FakeProgram&) = delete;
+    FakeProgram& operator=(const FakeProgram&) = delete;
+
+    ProgramState state;
+    forms::Display display;
+    forms::Forms forms{display};
+    FakeSoundPlayer sound;
+    RecordingPrintService printer;
+    ScriptedDialogs dialogs;
+    FixedRandom random;
+    media::FilePictures pictures;
+    media::TextFiles files;
+    Program program{state, forms, sound, printer, dialogs, pictures, random, files, [] {}};
+};
+
+} // namespace fakes
