@@ -20,16 +20,8 @@ void CheckBox::setForeColor(const QColor& c) {
     restyle();
 }
 
-// The style draws the indicator; colours go through a style sheet, which every style honours.
 void CheckBox::restyle() {
-    QString sheet;
-    if (m_back.isValid()) {
-        sheet += QStringLiteral("background-color: %1; ").arg(m_back.name());
-    }
-    if (m_fore.isValid()) {
-        sheet += QStringLiteral("color: %1; ").arg(m_fore.name());
-    }
-    setStyleSheet(QStringLiteral("QCheckBox { %1}").arg(sheet));
+    setStyleSheet(colourStyleSheet("QCheckBox", m_back, m_fore));
 }
 
 } // namespace forms

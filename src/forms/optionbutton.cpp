@@ -21,16 +21,8 @@ void OptionButton::setForeColor(const QColor& c) {
     restyle();
 }
 
-// The style draws the indicator; colours go through a style sheet, which every style honours.
 void OptionButton::restyle() {
-    QString sheet;
-    if (m_back.isValid()) {
-        sheet += QStringLiteral("background-color: %1; ").arg(m_back.name());
-    }
-    if (m_fore.isValid()) {
-        sheet += QStringLiteral("color: %1; ").arg(m_fore.name());
-    }
-    setStyleSheet(QStringLiteral("QRadioButton { %1}").arg(sheet));
+    setStyleSheet(colourStyleSheet("QRadioButton", m_back, m_fore));
 }
 
 OptionGroup::OptionGroup(QObject* parent) : QObject(parent), m_group(this) {

@@ -41,4 +41,15 @@ QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }
 
+QString colourStyleSheet(const char* widgetClass, const QColor& back, const QColor& fore) {
+    QString sheet;
+    if (back.isValid()) {
+        sheet += QStringLiteral("background-color: %1; ").arg(back.name());
+    }
+    if (fore.isValid()) {
+        sheet += QStringLiteral("color: %1; ").arg(fore.name());
+    }
+    return QStringLiteral("%1 { %2}").arg(QLatin1String(widgetClass), sheet);
+}
+
 } // namespace forms

@@ -46,4 +46,9 @@ void loadApplicationFonts();
 
 QColor rgb(int r, int g, int b);
 
+// A style sheet giving widgets of one class a background and a text colour (an invalid
+// colour is left to the style). Option and tick boxes take their colours this way: the
+// style draws their indicators, and every style honours a style sheet.
+QString colourStyleSheet(const char* widgetClass, const QColor& back, const QColor& fore);
+
 } // namespace forms
