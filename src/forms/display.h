@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace forms {
 
@@ -21,11 +22,18 @@ public:
     // The display-wide pointer: the hourglass while busy, else the default.
     void setBusyPointer(bool busy);
 
+    // Makes a screen's title the window's, which screen readers announce.
+    void announce(const QString& screenTitle);
+    // Where the keys go that reach the window itself.
+    void setKeyHandler(std::function<void(QKeyEvent&)> handler) { m_keys = std::move(handler); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool m_busy = false;
+    std::function<void(QKeyEvent&)> m_keys;
 };
 
 } // namespace forms

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "forms/clickguard.h"
 #include "forms/screen.h"
 
+#include <QKeyEvent>
+#include <functional>
 #include <typeindex>
 #include <unordered_map>
 
@@ -15,6 +18,11 @@ class Display;
 // a fresh one) and deletes it later, so a screen may unload itself from inside its own
 // handler and the handler runs on. Screens are built from a context object that the
 // program hands over once: each screen type names it as S::Context.
+//
+// Only the screen on top takes input: every other screen that is showing is disabled,
+// so neither the keyboard focus nor Qt's focus moves can reach a covered screen. When
+// another screen comes to the top it gets the focus on its first control and its title
+// is announced (the window title, which screen readers follow).
 class Forms {
 public:
     explicit Forms(Display& display);
@@ -54,6 +62,13 @@ public:
     template <class S> S* loaded() const { return static_cast<S*>(find(typeid(S))); }
 
     void showScreen(Screen& screen);
+    ClickGuard& clickGuard() { return m_clickGuard; }
+    // Keys that work on every screen (the program's sound key): called with each key that
+    // neither the focused control nor the screen used; returns whether it used it.
+    void setProgramKeys(std::function<bool(const QKeyEvent&)> keys) {
+        m_programKeys = std::move(keys);
+    }
+    bool programKey(const QKeyEvent& event) const { return m_programKeys && m_programKeys(event); }
     // Every loaded screen, for checks that no screen is half-loaded or left behind.
     std::vector<Screen*> loadedScreens() const;
     // The visible screen on top, or nullptr.
@@ -62,10 +77,16 @@ public:
 
 private:
     Screen* find(const std::type_info& type) const;
+    // Enables the screen on top and disables the others that show; a new top screen
+    // takes the focus and is announced.
+    void restack();
 
     Display& m_display;
     void* m_context = nullptr;
     std::unordered_map<std::type_index, Screen*> m_loaded;
+    ClickGuard m_clickGuard;
+    std::function<bool(const QKeyEvent&)> m_programKeys;
+    const Screen* m_top = nullptr; // compared only, never dereferenced
 };
 
 } // namespace forms

@@ -1,5 +1,7 @@
 #include "forms/label.h"
 
+#include "forms/accessibility.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -12,6 +14,9 @@ void Label::setCaption(const QString& text) {
     if (text != m_caption) {
         m_caption = text;
         update();
+        if (accessibleName().isEmpty()) {
+            notifyNameChanged(*this);
+        }
     }
 }
 
@@ -54,6 +59,21 @@ void Label::setEnabled(bool enabled) {
     update();
 }
 
+void Label::setLifted(bool lifted) {
+    m_lifted = lifted;
+    update();
+}
+
+void Label::focusInEvent(QFocusEvent* e) {
+    Control<QWidget>::focusInEvent(e);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* e) {
+    Control<QWidget>::focusOutEvent(e);
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRect r = QWidget::rect();
@@ -72,6 +92,12 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(fittedFont(r, flags));
     p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
     p.drawText(r, flags, m_caption);
+    const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (m_lifted || ring) {
+        p.setPen(QPen(m_lifted ? QColor(255, 140, 0) : QColor(Qt::white), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(QWidget::rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
 }
 
 // The screens were laid out for fonts that the stand-in faces are a little wider than.
