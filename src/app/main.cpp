@@ -10,6 +10,7 @@
 #include "media/sound/qtsoundplayer.h"
 #include "media/textfile/textfiles.h"
 #include "shell/program.h"
+#include "shell/soundkey.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
                     printer, dialogs, pictures,
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
+    connectProgramKeys(program);
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

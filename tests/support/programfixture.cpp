@@ -1,5 +1,8 @@
 #include "support/programfixture.h"
 
+#include "shell/soundkey.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -34,7 +37,11 @@ ProgramFixture::ProgramFixture()
 
     display.resize(800, 600);
     display.show();
+    // The keyboard focus needs an active window.
+    QApplication::setActiveWindow(&display);
     forms.setContext(&program);
+    forms.clickGuard().setClock([this] { return clock; });
+    connectProgramKeys(program);
 }
 
 ProgramFixture::~ProgramFixture() {
@@ -83,6 +90,7 @@ QWidget* ProgramFixture::widgetAt(float x, float y) const {
 }
 
 void ProgramFixture::clickAt(float x, float y, Qt::MouseButton button) {
+    clock += 1000;
     QWidget* w = widgetAt(x, y);
     const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
     QTest::mouseClick(w, button, {}, w->mapFrom(&display, p));
@@ -95,7 +103,22 @@ void ProgramFixture::moveTo(float x, float y) {
 }
 
 void ProgramFixture::click(QWidget& control) {
+    clock += 1000;
     QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center());
+}
+
+static QWidget* keyTarget(QWidget& display) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : &display;
+}
+
+void ProgramFixture::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    clock += 1000;
+    QTest::keyClick(keyTarget(display), key, modifiers);
+}
+
+void ProgramFixture::type(const QString& text) {
+    QTest::keyClicks(keyTarget(display), text);
 }
 
 void ProgramFixture::settle(int ms) {
