@@ -22,6 +22,7 @@ public:
     void label3_MouseMove(int index, int button, int shift, float x, float y);
 
     const CaseStudy& study() const { return m_study; }
+    QString screenTitle() const override { return Label1.Caption(); }
 
     forms::Label Label1{this};
     forms::Image Image1{this};
