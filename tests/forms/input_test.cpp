@@ -137,6 +137,10 @@ struct Clickable {
     QWidget& (*control)(Panel&);
 };
 
+void PrintTo(const Clickable& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DoubleClick : public InputTest, public ::testing::WithParamInterface<Clickable> {};
 
 TEST_P(DoubleClick, DoubleAndTripleClicksAndATapAfterThemAreOneClick) {
@@ -175,6 +179,10 @@ struct GuardCase {
     qint64 gap;
     bool admitted;
 };
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Guard : public ::testing::TestWithParam<GuardCase> {};
 
