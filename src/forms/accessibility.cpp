@@ -1,5 +1,6 @@
 #include "forms/accessibility.h"
 
+#include "forms/display.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/screen.h"
@@ -89,6 +90,10 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     }
     if (auto* screen = dynamic_cast<Screen*>(object)) {
         return new ScreenAccessible(*screen);
+    }
+    if (auto* display = dynamic_cast<Display*>(object)) {
+        // The program's one window, named by the screen on top.
+        return new QAccessibleWidget(display, QAccessible::Window);
     }
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "forms/clickguard.h"
 
 #include <QGuiApplication>
+#include <QLineF>
 #include <QStyleHints>
 
 namespace forms {
@@ -13,31 +14,41 @@ qint64 ClickGuard::now() const {
     return m_clock ? m_clock() : m_elapsed.elapsed();
 }
 
-bool ClickGuard::admits(const void* control, const void* top) const {
+bool ClickGuard::admits(const ClickSource& click) const {
     if (m_running) {
         return false;
     }
-    if (!m_any || now() - m_last >= m_interval) {
+    const qint64 since = now() - m_time;
+    if (!m_any || since >= m_interval) {
         return true;
     }
-    return control != m_control && top == m_top;
+    if (click.control == m_last.control) {
+        return false;
+    }
+    if (click.top == m_last.top) {
+        return true;
+    }
+    // The screen has changed since the last click.
+    if (since < kSettle || !click.at) {
+        return false;
+    }
+    return !m_last.at || QLineF(*m_last.at, *click.at).length() > kSamePlace;
 }
 
 void ClickGuard::refuse() {
-    m_last = now();
+    m_time = now();
 }
 
-void ClickGuard::begin(const void* control, const void* top) {
+void ClickGuard::begin(const ClickSource& click) {
     m_any = true;
     m_running = true;
-    m_control = control;
-    m_top = top;
-    m_last = now();
+    m_last = click;
+    m_time = now();
 }
 
 void ClickGuard::end() {
     m_running = false;
-    m_last = now();
+    m_time = now();
 }
 
 } // namespace forms

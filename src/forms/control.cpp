@@ -35,11 +35,11 @@ MouseArgs mouseArgs(const QMouseEvent& event, bool forMove) {
     return args;
 }
 
-GuardContext guardContext(const QWidget& widget) {
+GuardContext guardContext(const QWidget& widget, std::optional<QPointF> at) {
     for (const QWidget* w = &widget; w; w = w->parentWidget()) {
         if (const auto* screen = dynamic_cast<const Screen*>(w)) {
             Forms& forms = screen->forms();
-            return {&forms.clickGuard(), forms.topScreen()};
+            return {&forms.clickGuard(), {&widget, forms.topScreen(), at}};
         }
     }
     return {};

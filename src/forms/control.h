@@ -56,13 +56,14 @@ public:
     }
 };
 
-// The click guard of the screen a widget lies on, and the screen on top of the display
-// now (nullptr, nullptr for a widget on no screen).
+// The click guard of the screen a widget lies on (none for a widget on no screen), and a
+// click of the widget as the guard sees it, at a place of the display in pixels (none for
+// a key).
 struct GuardContext {
     ClickGuard* guard = nullptr;
-    const void* top = nullptr;
+    ClickSource click;
 };
-GuardContext guardContext(const QWidget& widget);
+GuardContext guardContext(const QWidget& widget, std::optional<QPointF> at = std::nullopt);
 
 // The keyboard focus ring shows from a key press on until the next pointer press, as
 // Qt's own widgets do.
@@ -138,11 +139,11 @@ public:
             return;
         }
         const GuardContext g = guardContext(*this);
-        if (g.guard && !g.guard->admits(this, g.top)) {
+        if (g.guard && !g.guard->admits(g.click)) {
             g.guard->refuse();
             return;
         }
-        GuardedClick running(g.guard, this, g.top);
+        GuardedClick running(g.guard, g.click);
         if constexpr (kQtButton) {
             W::click();
         } else {
@@ -185,7 +186,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override {
         e->accept();
         m_swallowing = false;
-        if (refusesPress()) {
+        if (refusesPress(e->globalPosition())) {
             return;
         }
         W::mousePressEvent(e);
@@ -205,13 +206,13 @@ protected:
         m_pressed = held;
         if constexpr (kQtButton) {
             // The button clicks inside Qt's release handler.
-            const GuardContext g = guardContext(*this);
-            GuardedClick running(wasPressed ? g.guard : nullptr, this, g.top);
+            const GuardContext g = guardContext(*this, e->globalPosition());
+            GuardedClick running(wasPressed ? g.guard : nullptr, g.click);
             W::mouseReleaseEvent(e);
         } else {
             W::mouseReleaseEvent(e);
             released(mouseArgs(*e, false), wasPressed && e->button() == Qt::LeftButton,
-                     W::rect().contains(e->position().toPoint()));
+                     W::rect().contains(e->position().toPoint()), e->globalPosition());
         }
     }
     void keyPressEvent(QKeyEvent* e) override {
@@ -233,7 +234,7 @@ protected:
     // Tab never reaches keyPressEvent: Qt turns it into this call. A control that uses
     // Tab itself (a word carried with the keyboard) gets it first.
     bool focusNextPrevChild(bool next) override {
-        if (events.keyDown && W::hasFocus() &&
+        if (events.keyDown && W::window()->focusWidget() == this &&
             events.keyDown(next ? Qt::Key_Tab : Qt::Key_Backtab, 0)) {
             return true;
         }
@@ -256,12 +257,12 @@ private:
     }
 
     // A press that the click guard refuses is swallowed with its moves and release.
-    bool refusesPress() {
+    bool refusesPress(QPointF at) {
         if (!clicks()) {
             return false;
         }
-        const GuardContext g = guardContext(*this);
-        if (g.guard && !g.guard->admits(this, g.top)) {
+        const GuardContext g = guardContext(*this, at);
+        if (g.guard && !g.guard->admits(g.click)) {
             g.guard->refuse();
             m_swallowing = true;
             return true;
@@ -271,13 +272,13 @@ private:
 
     // The release test runs before the release handler, which may move the control or
     // unload its screen (the control then lives on until the event loop deletes it).
-    void released(const MouseArgs& args, bool leftClick, bool inside) {
+    void released(const MouseArgs& args, bool leftClick, bool inside, QPointF at) {
         if (events.mouseUp) {
             events.mouseUp(args);
         }
         if (leftClick && inside && clicks()) {
-            const GuardContext g = guardContext(*this);
-            GuardedClick running(g.guard, this, g.top);
+            const GuardContext g = guardContext(*this, at);
+            GuardedClick running(g.guard, g.click);
             events.click();
         }
     }
@@ -289,13 +290,14 @@ private:
         if (e.points().isEmpty()) {
             return;
         }
-        const QPointF at = e.points().first().position();
+        const QEventPoint& point = e.points().first();
+        const QPointF at = point.position();
         MouseArgs args{1, shiftBits(e.modifiers()), float(at.x()) * kTwipsPerPixel,
                        float(at.y()) * kTwipsPerPixel};
         switch (e.type()) {
         case QEvent::TouchBegin:
             m_swallowing = false;
-            if (refusesPress()) {
+            if (refusesPress(point.globalPosition())) {
                 return;
             }
             m_pressed = true;
@@ -312,7 +314,8 @@ private:
             const bool wasPressed = m_pressed && !m_swallowing;
             m_pressed = m_swallowing = false;
             if (wasPressed) {
-                released(args, e.type() == QEvent::TouchEnd, W::rect().contains(at.toPoint()));
+                released(args, e.type() == QEvent::TouchEnd, W::rect().contains(at.toPoint()),
+                         point.globalPosition());
             }
             break;
         }

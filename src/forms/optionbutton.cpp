@@ -7,7 +7,9 @@
 namespace forms {
 
 OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {
-    setAutoExclusive(false);
+    // Exclusive by its OptionGroup, which Qt prefers to the siblings when a button has
+    // one; auto-exclusive so that screen readers call it a radio button.
+    setAutoExclusive(true);
     connect(this, &QRadioButton::clicked, this, [this] {
         if (events.click) {
             events.click();

@@ -67,24 +67,29 @@ bool Screen::isStop(const QWidget& w) const {
     return focusable && w.isVisibleTo(this) && w.isEnabledTo(this) && !isCovered(w);
 }
 
-std::vector<QWidget*> Screen::candidates() const {
+std::vector<QWidget*> Screen::candidates(QWidget* also) const {
     std::vector<QWidget*> all;
+    const auto wanted = [&](QWidget* w) { return w == also || isStop(*w); };
     if (m_designedOrder) {
         for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-            if (isAncestorOf(w)) {
+            if (isAncestorOf(w) && wanted(w)) {
                 all.push_back(w);
             }
         }
         return all;
     }
-    const QList<QWidget*> children = findChildren<QWidget*>();
+    // Only the stops are put in reading order: a tall picture would make one line of all.
+    std::vector<QWidget*> found;
     std::vector<ReadingBox> boxes;
-    for (QWidget* w : children) {
-        const QPoint at = w->mapTo(this, QPoint(0, 0));
-        boxes.push_back({double(at.x()), double(at.y()), double(w->height())});
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (wanted(w)) {
+            const QPoint at = w->mapTo(this, QPoint(0, 0));
+            found.push_back(w);
+            boxes.push_back({double(at.x()), double(at.y()), double(w->height())});
+        }
     }
     for (std::size_t i : readingOrder(boxes)) {
-        all.push_back(children[qsizetype(i)]);
+        all.push_back(found[i]);
     }
     return all;
 }
@@ -92,11 +97,9 @@ std::vector<QWidget*> Screen::candidates() const {
 std::vector<QWidget*> Screen::ordered(QWidget* also) const {
     std::vector<QWidget*> stops;
     std::vector<const QButtonGroup*> groups;
-    for (QWidget* w : candidates()) {
-        if (w == also || !isStop(*w)) {
-            if (w == also) {
-                stops.push_back(w);
-            }
+    for (QWidget* w : candidates(also)) {
+        if (w == also) {
+            stops.push_back(w);
             continue;
         }
         const QButtonGroup* group = exclusiveGroup(*w);
@@ -138,7 +141,9 @@ bool Screen::focusNextPrevChild(bool next) {
     if (m_unloaded || !isVisible() || !isEnabled()) {
         return false;
     }
-    QWidget* focus = QApplication::focusWidget();
+    // The window's own focus widget: the application has none while the window is not
+    // active (a message box has just closed, say), yet keys still come to it.
+    QWidget* focus = window()->focusWidget();
     if (focus && !isAncestorOf(focus)) {
         focus = nullptr;
     }

@@ -89,7 +89,8 @@ private:
     bool isStop(const QWidget& w) const;
     // The stops in order, with also (when given) a focused control that is not one.
     std::vector<QWidget*> ordered(QWidget* also) const;
-    std::vector<QWidget*> candidates() const;
+    // The stops, and also, in reading order or the screen's own chain.
+    std::vector<QWidget*> candidates(QWidget* also) const;
 
     Forms& m_forms;
     QColor m_backColor = QColor(240, 240, 240);

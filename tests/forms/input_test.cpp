@@ -71,6 +71,9 @@ public:
             }
         };
         Word.events.mouseUp = [this](const forms::MouseArgs&) { ++drops; };
+        // A tall picture beside everything: reading order goes by the controls' lines.
+        Picture.setRect(11600, 0, 300, 9000);
+        Picture.setCaption(QStringLiteral("Picture"));
         Exit.add(0, this).setRect(10000, 8000, 1500, 400);
         Exit.onClick([&log](int) { ++log.escapes; });
         setExitControl(Exit[0]);
@@ -82,6 +85,7 @@ public:
     forms::ControlArray<forms::OptionButton> Choice; // Choice(3) lies under Cover
     forms::Label Cover{this};
     forms::Label Word{this};
+    forms::Label Picture{this};
     forms::ControlArray<forms::Label> Exit;
     int drops = 0;
 
@@ -172,11 +176,14 @@ TEST_F(InputTest, ADoubleClickedTickBoxIsTickedOnce) {
     EXPECT_EQ(p.Tick.Value(), 1);
 }
 
+enum class Where { SamePlace, Elsewhere, ByKey };
+
 struct GuardCase {
     const char* name;
     bool sameControl;
     bool screenChanged;
     qint64 gap;
+    Where where;
     bool admitted;
 };
 
@@ -193,31 +200,40 @@ TEST_P(Guard, SecondClick) {
     guard.setClock([&now] { return now; });
     guard.setInterval(400);
     int a = 0, b = 0, screen1 = 0, screen2 = 0;
-    guard.begin(&a, &screen1);
+    guard.begin({&a, &screen1, QPointF(100, 100)});
     now += 50; // the handler's own time
     guard.end();
     now += c.gap;
-    EXPECT_EQ(guard.admits(c.sameControl ? &a : &b, c.screenChanged ? &screen2 : &screen1),
-              c.admitted);
+    const std::optional<QPointF> at = c.where == Where::SamePlace   ? QPointF(105, 110)
+                                      : c.where == Where::Elsewhere ? QPointF(300, 100)
+                                                                    : std::optional<QPointF>();
+    const void* top = c.screenChanged ? &screen2 : &screen1;
+    EXPECT_EQ(guard.admits({c.sameControl ? &a : &b, top, at}), c.admitted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Guard,
-    ::testing::Values(GuardCase{"SameControlAtOnce", true, false, 100, false},
-                      GuardCase{"SameControlAfterThePause", true, false, 400, true},
-                      GuardCase{"OtherControlOfTheSameScreen", false, false, 10, true},
-                      GuardCase{"OtherControlOfANewScreen", false, true, 100, false},
-                      GuardCase{"NewScreenAfterThePause", false, true, 400, true},
-                      GuardCase{"PauseCountsFromTheEndOfTheHandler", true, false, 370, false}),
+    ::testing::Values(
+        GuardCase{"SameControlAtOnce", true, false, 100, Where::SamePlace, false},
+        GuardCase{"SameControlByKey", true, false, 100, Where::ByKey, false},
+        GuardCase{"SameControlAfterThePause", true, false, 400, Where::SamePlace, true},
+        GuardCase{"PauseCountsFromTheEndOfTheHandler", true, false, 370, Where::SamePlace, false},
+        GuardCase{"OtherControlOfTheSameScreen", false, false, 10, Where::Elsewhere, true},
+        GuardCase{"NewScreenWhileItComesUp", false, true, 50, Where::Elsewhere, false},
+        GuardCase{"NewScreenAtTheSamePlace", false, true, 200, Where::SamePlace, false},
+        GuardCase{"NewScreenByKey", false, true, 200, Where::ByKey, false},
+        GuardCase{"NewScreenElsewhereOnceUp", false, true, 200, Where::Elsewhere, true},
+        GuardCase{"NewScreenAfterThePause", false, true, 400, Where::SamePlace, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GuardWhileRunning, NoClickPassesWhileAClickIsRunning) {
     forms::ClickGuard guard;
     int a = 0, b = 0, top = 0;
-    guard.begin(&a, &top);
-    EXPECT_FALSE(guard.admits(&b, &top)) << "a nested event loop (a message box) runs";
+    guard.begin({&a, &top, QPointF(10, 10)});
+    EXPECT_FALSE(guard.admits({&b, &top, QPointF(300, 10)}))
+        << "a nested event loop (a message box) runs";
     guard.end();
-    EXPECT_TRUE(guard.admits(&b, &top));
+    EXPECT_TRUE(guard.admits({&b, &top, QPointF(300, 10)}));
 }
 
 TEST_F(InputTest, AClickOnTheNewScreenWhileItComesUpDoesNothing) {
