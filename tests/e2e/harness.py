@@ -1,16 +1,19 @@
 """Runs the real, staged program on a virtual 800 x 600 display and drives it with real
 pointer and keyboard input at the designed twip positions (15 twips to the pixel)."""
 
+import json
 import os
 import random
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
 TWIPS_PER_PIXEL = 15
 
 
@@ -117,6 +120,70 @@ class Printer:
         return 1.0 - float(mean)
 
 
+class Accessibility:
+    """A session bus with the AT-SPI accessibility bus on it, as a desktop with a screen
+    reader has; started once for the suite. Programs started with env() show their
+    controls there, and tree() reads them as a screen reader does."""
+
+    LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+    def __init__(self):
+        self.procs = []
+        self.address = None
+        self.python = self._python()
+        launcher = next((p for p in self.LAUNCHERS if os.path.exists(p)),
+                        shutil.which("at-spi-bus-launcher"))
+        self.problem = None
+        if not self.python:
+            self.problem = "no python3 with pyatspi (Debian's python3-pyatspi)"
+        elif not launcher or not shutil.which("dbus-daemon"):
+            self.problem = "no at-spi-bus-launcher or dbus-daemon (at-spi2-core, dbus)"
+        if self.problem:
+            return
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                              "--print-pid=1"], capture_output=True, text=True).stdout.split()
+        if len(out) < 2:
+            self.problem = "the session bus did not start"
+            return
+        self.address, self.bus_pid = out[0], int(out[1])
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        env.pop("DISPLAY", None)
+        self.procs.append(subprocess.Popen([launcher, "--launch-immediately"], env=env,
+                                           stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.DEVNULL))
+
+    @staticmethod
+    def _python():
+        for candidate in (sys.executable, "/usr/bin/python3", shutil.which("python3")):
+            if candidate and subprocess.run([candidate, "-c", "import pyatspi"],
+                                            stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL).returncode == 0:
+                return candidate
+        return None
+
+    def env(self):
+        return {"DBUS_SESSION_BUS_ADDRESS": self.address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+    def tree(self):
+        """The program's showing objects: dicts of role, name, depth and focused."""
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        result = subprocess.run([self.python, os.path.join(HERE, "atspi_dump.py")], env=env,
+                                capture_output=True, text=True, timeout=60)
+        if result.returncode:
+            raise AssertionError("reading the accessibility tree failed: " + result.stderr)
+        return json.loads(result.stdout or "[]")
+
+    def close(self):
+        for proc in self.procs:
+            proc.terminate()
+            proc.wait(timeout=10)
+        if self.address:
+            try:
+                os.kill(self.bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+
+
 class Program:
     """The staged program in a program folder of its own."""
 
@@ -163,8 +230,16 @@ class Program:
     def type(self, text):
         self.xdo("type", "--delay", "20", text)
 
-    def key(self, name):
+    def key(self, name, times=1):
+        for _ in range(times):
+            self.xdo("key", name)
+
+    def activate(self, name="Return"):
+        """Enter or Space on the focused control, after a pause: a second click that comes
+        quicker than a double-click's is taken for part of the first."""
+        time.sleep(0.45)
         self.xdo("key", name)
+        time.sleep(0.15)
 
     # -- what a user sees ---------------------------------------------------------------
     def screenshot(self, label):
@@ -230,10 +305,11 @@ class Program:
 
     def answer(self, key="Return"):
         """Answers the message box on show (Return: OK, Escape: Cancel)."""
-        wins = self.windows()
-        self.xdo("windowfocus", "--sync", wins[-1])
+        box = self.windows()[-1]
+        self.xdo("windowfocus", "--sync", box)
         self.key(key)
-        self.wait_for("the message box to close", lambda: len(self.windows()) < 2)
+        # This box, that is: another may come up straight after it.
+        self.wait_for("the message box to close", lambda: box not in self.windows())
 
     def dismiss_dialogs(self, timeout=2.0):
         """Answers every message box that appears within timeout; returns how many."""
@@ -285,6 +361,7 @@ class Journey(unittest.TestCase):
     artifacts_root = os.environ.get("PLACEWORKS_E2E_ARTIFACTS",
                                     os.path.join(tempfile.gettempdir(), "placeworks-e2e"))
     printer = None
+    accessibility = None
 
     extra_env = None
 
