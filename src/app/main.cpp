@@ -2,6 +2,7 @@
 // runs the event loop. Data is read relative to the working directory, which must be
 // the program folder.
 #include "core/program.h"
+#include "core/settings.h"
 #include "forms/display.h"
 #include "forms/forms.h"
 #include "media/dialogs/qtdialogs.h"
@@ -52,6 +53,10 @@ int main(int argc, char** argv) {
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
     installMenus(program);
+    program.worksheets = settings::worksheetFolder(
+        qEnvironmentVariable("PLACEWORKS_WORKSHEETS"),
+        {QStringLiteral("placeworks.conf"), QStringLiteral("/etc/placeworks.conf")},
+        QStringLiteral("multiple"));
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

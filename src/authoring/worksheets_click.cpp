@@ -1,5 +1,7 @@
 // What a click on a title of the catalogue does: open the worksheet as a quiz, fill the
 // wizard with it, or remove it from the register.
+#include "authoring/foldermessages.h"
+#include "authoring/register/worksheetfolder.h"
 #include "authoring/register/worksheetregister.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
@@ -44,8 +46,8 @@ void worksheets::Label2_Click(int index) {
 bool worksheets::loadWorksheet(const QString& title) {
     m_loadedTitle = commaEncode(title);
     try {
-        media::FieldReader file = m_program.files.openForReading(
-            QStringLiteral("multiple/") + m_loadedTitle + QStringLiteral(".txt"));
+        media::FieldReader file =
+            m_program.files.openForReading(reg::worksheetPath(m_program.worksheets, m_loadedTitle));
         loadquiz(file, m_program.state);
     } catch (const std::exception&) {
         return false;
@@ -64,7 +66,10 @@ void worksheets::deleteWorksheet(const QString& title) {
     // so turning them back gives the title as stored.
     m_program.state.chosensheet = commaEncode(title);
     try {
-        reg::delworksheet(m_program.files, m_program.state);
+        reg::removeWorksheet(m_program.files, m_program.state, m_program.worksheets);
+    } catch (const reg::FolderBusy&) {
+        m_program.dialogs.message(kFolderBusy);
+        return;
     } catch (const std::exception&) {
         reportCorrupted();
         return;

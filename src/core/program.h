@@ -47,6 +47,9 @@ struct Program {
     std::function<void()> end; // ends the program at once
     Navigation navigation;
     casestudy::CaseStudies caseStudies; // the case-study files and the menus opened from them
+    // The folder of teachers' worksheets and their register (settings::worksheetFolder);
+    // the quizzes of the case studies stay in the program's own "multiple".
+    QString worksheets = QStringLiteral("multiple");
 
     forms::Display& display() const { return forms.displayWindow(); }
 
