@@ -9,7 +9,8 @@
 
 #include <optional>
 
-/// One borough or county of the map: a closed outline in map-picture pixels.
+/// One region of the map (a borough, or a county around them): a closed outline in
+/// map-picture pixels.
 struct MapRegion {
     QString name;
     QString kind; // "borough" or "county"
@@ -27,8 +28,9 @@ struct MapOverlay {
     QRectF start; // an answer's word label starts here (twips); empty for a name
 };
 
-/// The Greater Manchester map as data: regions in picture pixels, the screen rectangle the
-/// picture is stretched into, and the screen's texts that must land on the right regions.
+/// A map drawn by hand as regions in picture pixels (content/PLACE/pictures/*.json): the
+/// regions, the screen rectangle the picture is stretched into on a labelling screen, and the
+/// screen's texts that must land on the right regions. Pages draw the same outlines.
 class BoroughMap {
 public:
     /// Reads the map from its JSON source; on failure returns nothing and sets *error.
