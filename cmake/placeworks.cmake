@@ -25,7 +25,7 @@ function(pw_test name)
     target_compile_definitions(${name} PRIVATE
         PW_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
         PW_DATA_DIR="${CMAKE_SOURCE_DIR}/data"
-        PW_SHARED_DIR="${PW_SHARED_DIR}")
+        PW_CORPUS_DIR="${PW_CORPUS_DIR}")
     add_test(NAME ${name} COMMAND ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)

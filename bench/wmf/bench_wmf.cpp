@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    registerFolder(QStringLiteral(PW_SHARED_DIR "/corpus/wmf"), QStringLiteral("corpus"));
+    registerFolder(QStringLiteral(PW_CORPUS_DIR "/wmf"), QStringLiteral("corpus"));
     registerFolder(QStringLiteral(PW_DATA_DIR "/wmf"), QStringLiteral("data"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

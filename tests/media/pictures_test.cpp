@@ -161,7 +161,7 @@ TEST(FilePictures, OwnMetafileReaderGivesTheMetafilesOwnSize) {
     if (!media::metafilesSupported()) {
         GTEST_SKIP() << "built without the metafile reader";
     }
-    QFile corpus(QStringLiteral(PW_SHARED_DIR) + "/corpus/wmf/libwmf-ant.wmf");
+    QFile corpus(QStringLiteral(PW_CORPUS_DIR) + "/wmf/libwmf-ant.wmf");
     ASSERT_TRUE(corpus.open(QIODevice::ReadOnly));
     TempFolder folder;
     TempFolder::write("wmf/ant.wmf", corpus.readAll());

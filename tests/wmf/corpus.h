@@ -3,14 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-/// The third-party metafiles beside the project and their reference renderings.
+/// The third-party metafiles in tests/wmf/corpus and their reference renderings.
 namespace corpus {
 
 inline QString wmfDir() {
-    return QStringLiteral(PW_SHARED_DIR "/corpus/wmf");
+    return QStringLiteral(PW_CORPUS_DIR "/wmf");
 }
 inline QString refDir() {
-    return QStringLiteral(PW_SHARED_DIR "/corpus/wmf-ref");
+    return QStringLiteral(PW_CORPUS_DIR "/wmf-ref");
 }
 /// File names (NAME.wmf) of every corpus metafile, sorted.
 QStringList metafiles();

@@ -1,8 +1,12 @@
 #include "diagrams.h"
 
 #include "cp1252.h"
+#include "geomap.h"
 
 #include <QPointF>
+
+#include <map>
+#include <stdexcept>
 
 #include <algorithm>
 #include <cmath>
@@ -130,14 +134,12 @@ void hills(const DiagramContext& ctx, const Projection& proj) {
     }
 }
 
-} // namespace
-
 // Great Britain is about 1.9 times as tall as it is wide: a taller frame would only add sea.
-int mapHeight(const DiagramContext& ctx, const Block& block, int width) {
-    return std::min(block.amount * ctx.style.diagramScale / 100, width * 19 / 10);
+int britainHeight(const Block& block, int width, const PageStyle& style) {
+    return std::min(block.amount * style.diagramScale / 100, width * 19 / 10);
 }
 
-void drawMap(const DiagramContext& ctx, const Block&, const QRect& box) {
+void drawBritain(const DiagramContext& ctx, const QRect& box) {
     const PageStyle& s = ctx.style;
     ctx.out.selectPen(s.coast, 15);
     ctx.out.selectBrush(s.sea);
@@ -169,6 +171,142 @@ void drawMap(const DiagramContext& ctx, const Block&, const QRect& box) {
     dot(ctx, m, 80, s.highlight, s.print ? QColor(0, 0, 0) : QColor(255, 255, 255));
     label(ctx, box, QStringLiteral("Manchester"), m + QPoint(20, 0), Side::Right, true,
           s.print ? s.highlight : s.titleColor);
+}
+
+// A map from a map file drawn into the metafile, in twips.
+class WmfCanvas : public MapCanvas {
+public:
+    explicit WmfCanvas(const DiagramContext& ctx) : m_ctx(ctx) {}
+
+    void polygon(const std::vector<QPointF>& points, const QColor& fill, std::optional<QColor> edge,
+                 double edgeWidth) override {
+        m_ctx.out.selectPen(edge, int(std::lround(edgeWidth)));
+        m_ctx.out.selectBrush(fill);
+        m_ctx.out.polygon(round(points));
+    }
+    void polyline(const std::vector<QPointF>& points, const QColor& color, double width) override {
+        m_ctx.out.selectPen(color, std::max(1, int(std::lround(width))));
+        m_ctx.out.polyline(round(points));
+    }
+    void ellipse(const QPointF& c, double r, const QColor& fill, const QColor& edge,
+                 double edgeWidth) override {
+        m_ctx.out.selectPen(edge, int(std::lround(edgeWidth)));
+        m_ctx.out.selectBrush(fill);
+        const QRect box = QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r).toRect();
+        m_ctx.out.ellipse(box.left(), box.top(), box.right(), box.bottom());
+    }
+    void text(const QPointF& at, const QString& text, double height, bool bold, bool italic,
+              const QColor& color) override {
+        m_ctx.out.setTextColor(color);
+        m_ctx.out.selectFont(font(height, bold, italic));
+        m_ctx.out.textOut(int(std::lround(at.x())), int(std::lround(at.y())), toCp1252(text));
+    }
+    // With room to spare: the program's renderer may draw a name a little wider than the
+    // font files measure here, and names are kept inside the frame by their width.
+    double textWidth(const QString& text, double height, bool bold, bool italic) const override {
+        return m_ctx.text.width(font(height, bold, italic), text) * 1.08;
+    }
+
+private:
+    FontSpec font(double height, bool bold, bool italic) const {
+        return {m_ctx.style.small.face, int(std::lround(height)), bold, italic};
+    }
+    static std::vector<QPoint> round(const std::vector<QPointF>& points) {
+        std::vector<QPoint> out;
+        for (const QPointF& p : points) {
+            out.push_back(p.toPoint());
+        }
+        return out;
+    }
+    const DiagramContext& m_ctx;
+};
+
+MapLook pageLook(const PageStyle& s) {
+    MapLook l;
+    l.water = s.sea;
+    l.land = s.land;
+    l.edge = s.print ? QColor(0, 0, 0) : s.coast;
+    l.coast = s.coast;
+    l.border = s.border;
+    l.highlight = s.highlight;
+    if (s.print) {
+        l.region = QColor(235, 225, 195);
+        l.park = QColor(180, 220, 160);
+        l.forest = QColor(150, 200, 150);
+        l.hills = QColor(220, 200, 160);
+        l.desert = QColor(240, 215, 170);
+        l.town = QColor(235, 215, 215);
+        l.river = l.canal = QColor(30, 100, 200);
+        l.road = QColor(200, 60, 40);
+        l.rail = QColor(40, 40, 40);
+        l.place = l.placeText = l.noteText = QColor(0, 0, 0);
+        l.highlightText = s.highlight;
+        l.seaText = QColor(30, 80, 150);
+        l.areaText = QColor(90, 90, 90);
+        l.hillsText = s.hills;
+        l.riverText = QColor(30, 90, 180);
+    } else {
+        l.region = QColor(150, 140, 100);
+        l.park = QColor(70, 140, 70);
+        l.forest = QColor(50, 110, 60);
+        l.hills = QColor(150, 120, 80);
+        l.desert = QColor(190, 150, 90);
+        l.town = QColor(170, 120, 120);
+        l.river = l.canal = QColor(140, 200, 255);
+        l.road = QColor(255, 140, 100);
+        l.rail = QColor(30, 30, 30);
+        l.place = l.placeText = l.noteText = s.label;
+        l.highlightText = s.titleColor;
+        l.seaText = QColor(210, 230, 255);
+        l.areaText = QColor(230, 230, 230);
+        l.hillsText = s.hills.lighter(170);
+        l.riverText = QColor(170, 215, 255);
+    }
+    l.line = 15;
+    l.dot = 45;
+    l.text = s.small.height;
+    l.margin = 60;
+    return l;
+}
+
+// Map files are read once per run of the generator.
+const GeoMap& mapFile(const QString& path) {
+    static std::map<QString, GeoMap> cache;
+    auto it = cache.find(path);
+    if (it == cache.end()) {
+        QString error;
+        std::optional<GeoMap> map = loadGeoMap(path, &error);
+        if (!map) {
+            throw std::runtime_error(error.toStdString());
+        }
+        it = cache.emplace(path, std::move(*map)).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
+// "@map HEIGHT" draws the locator map of Great Britain; "@map HEIGHT | FILE" the map of
+// a map file, as wide as the column allows and at most HEIGHT high.
+int mapHeight(const DiagramContext& ctx, const Block& block, int width) {
+    if (block.args.isEmpty()) {
+        return britainHeight(block, width, ctx.style);
+    }
+    const GeoMap& map = mapFile(block.args.front());
+    return std::min(block.amount * ctx.style.diagramScale / 100,
+                    int(std::lround(width / map.aspect())));
+}
+
+void drawMap(const DiagramContext& ctx, const Block& block, const QRect& box) {
+    if (block.args.isEmpty()) {
+        drawBritain(ctx, box);
+        return;
+    }
+    const GeoMap& map = mapFile(block.args.front());
+    const double width = std::min<double>(box.width(), box.height() * map.aspect());
+    const QRectF frame(box.left() + (box.width() - width) / 2, box.top(), width, box.height());
+    WmfCanvas canvas(ctx);
+    drawGeoMap(canvas, map, frame, pageLook(ctx.style));
 }
 
 } // namespace pw::gen

@@ -91,6 +91,12 @@ std::optional<BoroughMap> BoroughMap::load(const QString& path, QString* error) 
     BoroughMap map;
     const QJsonObject image = root.value("image").toObject();
     map.m_imageSize = QSize(image.value("width").toInt(), image.value("height").toInt());
+    map.m_pictureFile = image.value("file").toString();
+    map.m_previewFile = image.value("preview").toString();
+    if (map.m_pictureFile.isEmpty()) {
+        *error = QStringLiteral("image.file: the picture's file name is missing");
+        return std::nullopt;
+    }
     const QJsonObject screen = root.value("screen").toObject();
     map.m_screen = QRectF(screen.value("left").toDouble(), screen.value("top").toDouble(),
                           screen.value("width").toDouble(), screen.value("height").toDouble());

@@ -35,6 +35,10 @@ public:
     static std::optional<BoroughMap> load(const QString& path, QString* error);
 
     QSize imageSize() const { return m_imageSize; }
+    /// The picture it makes in the program's images folder, and the documentation preview of
+    /// its labelling screen (empty: none).
+    QString pictureFile() const { return m_pictureFile; }
+    QString previewFile() const { return m_previewFile; }
     QRectF screenTwips() const { return m_screen; }
     const QList<MapRegion>& regions() const { return m_regions; }
     const QList<MapOverlay>& overlays() const { return m_overlays; }
@@ -50,6 +54,8 @@ public:
 
 private:
     QSize m_imageSize;
+    QString m_pictureFile;
+    QString m_previewFile;
     QRectF m_screen;
     QList<MapRegion> m_regions;
     QList<MapOverlay> m_overlays;
