@@ -1,6 +1,7 @@
 // Placeworks: builds the program with its real services, shows the title screen and
 // runs the event loop. Data is read relative to the working directory, which must be
 // the program folder.
+#include "core/program.h"
 #include "forms/display.h"
 #include "forms/forms.h"
 #include "media/dialogs/qtdialogs.h"
@@ -9,7 +10,7 @@
 #include "media/random/clockrandom.h"
 #include "media/sound/qtsoundplayer.h"
 #include "media/textfile/textfiles.h"
-#include "shell/program.h"
+#include "shell/navigation.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
                     printer, dialogs, pictures,
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
+    installMenus(program);
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

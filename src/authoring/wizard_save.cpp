@@ -3,10 +3,9 @@
 #include "authoring/register/titleproblem.h"
 #include "authoring/register/worksheetregister.h"
 #include "authoring/wizard.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "quiz/file/quizfile.h"
-#include "shell/casestudy.h"
-#include "shell/program.h"
 
 #include <array>
 
@@ -29,11 +28,12 @@ QString sameFileKey(QString path) {
     return path.toCaseFolded();
 }
 
-// The quizzes that come with the program must never be overwritten by a worksheet.
-bool isShippedQuiz(const QString& title) {
+// The quizzes that come with the program (those the case-study files name) must never be
+// overwritten by a worksheet.
+bool isShippedQuiz(const Program& program, const QString& title) {
     const QString key = sameFileKey(quizPath(title));
-    for (const CaseStudy* study : {&kManchesterFacts, &kManchesterDevelopment}) {
-        if (sameFileKey(study->quizFile) == key) {
+    for (const QString& quiz : program.caseStudies.quizFiles()) {
+        if (sameFileKey(quiz) == key) {
             return true;
         }
     }
@@ -95,7 +95,7 @@ bool wizard::mayWrite(const QString& title) {
         m_program.dialogs.message(*problem);
         return false;
     }
-    if (isShippedQuiz(title)) {
+    if (isShippedQuiz(m_program, title)) {
         m_program.dialogs.message(
             QStringLiteral("That title belongs to a quiz that comes with Placeworks. "
                            "Please choose another title."));

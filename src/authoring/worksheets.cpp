@@ -1,13 +1,12 @@
 #include "authoring/worksheets.h"
 
 #include "authoring/register/worksheetregister.h"
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/textfile/fieldreader.h"
 #include "quiz/file/commaencoding.h"
 #include "quiz/file/quizfile.h"
-#include "shell/dressform.h"
-#include "shell/intro0.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;

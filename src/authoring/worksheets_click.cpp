@@ -3,12 +3,11 @@
 #include "authoring/register/worksheetregister.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/textfile/fieldreader.h"
 #include "quiz/file/commaencoding.h"
 #include "quiz/file/quizfile.h"
-#include "shell/intro0.h"
-#include "shell/program.h"
 
 #include <array>
 #include <stdexcept>
@@ -17,7 +16,7 @@ void worksheets::Label2_Click(int index) {
     // Here the click comes first, before the main menu (which turns sound on) loads.
     m_program.play(QStringLiteral("wav\\click.wav"));
     if (index == 0) {
-        forms().show<intro0>();
+        m_program.navigation.showMainMenu();
         forms().unload(*this);
         return;
     }

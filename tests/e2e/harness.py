@@ -123,7 +123,7 @@ class Program:
     def __init__(self, display, binary, artifacts, prepare=None, extra_env=None):
         self.display = display
         self.folder = tempfile.mkdtemp(prefix="pw-e2e-")
-        for name in ("images", "wmf", "wmf2", "wav", "logo", "multiple"):
+        for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
             src = os.path.join(ROOT, "data", name)
             if os.path.isdir(src):
                 shutil.copytree(src, os.path.join(self.folder, name))
@@ -145,7 +145,12 @@ class Program:
         subprocess.run(["xdotool", *map(str, args)], env=self.display.env(), check=True)
 
     def move(self, x, y):
+        # "--sync" waits for the pointer to move, which it never does when it is already
+        # there: then there is nothing to do.
+        if getattr(self, "pointer", None) == (px(x), px(y)):
+            return
         self.xdo("mousemove", "--sync", px(x), px(y))
+        self.pointer = (px(x), px(y))
 
     def click(self, x, y, button=1):
         self.move(x, y)

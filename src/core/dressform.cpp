@@ -1,4 +1,4 @@
-#include "shell/dressform.h"
+#include "core/dressform.h"
 
 #include "forms/display.h"
 #include "forms/image.h"

@@ -1,10 +1,10 @@
-#include "shell/program.h"
+#include "core/program.h"
 
+#include "core/grey.h"
 #include "forms/image.h"
 #include "media/dialogs/dialogs.h"
 #include "media/pictures/pictures.h"
 #include "media/sound/soundplayer.h"
-#include "shell/grey.h"
 
 void Program::play(const QString& file) {
     if (state.soundon == 1) {

@@ -1,7 +1,7 @@
-#include "shell/grey.h"
+#include "core/grey.h"
 
+#include "core/program.h"
 #include "forms/display.h"
-#include "shell/program.h"
 
 Grey::Grey(Program& program) : Screen(program.forms), m_program(program) {
     const forms::Display& d = program.display();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/casestudy/casestudies.h"
+#include "core/programstate.h"
 #include "forms/forms.h"
-#include "shell/programstate.h"
+#include "forms/picture.h"
 
 #include <QString>
 #include <functional>
@@ -21,6 +23,16 @@ class Random;
 class TextFiles;
 } // namespace media
 
+// What a subsystem asks of the menus above it. The menus fill it in (installMenus), so
+// that no subsystem includes a menu.
+struct Navigation {
+    // Shows the main menu, loading it when it is not loaded.
+    std::function<void()> showMainMenu;
+    // The main menu's picture and title (loading the menu, hidden, when needed): a worksheet
+    // opened from the catalogue shows them on the quiz screen.
+    std::function<std::pair<forms::Picture, QString>()> mainMenuLook;
+};
+
 // What every screen needs: the program-wide values, the screen registry and the
 // services. Handed to every screen at construction; tests build one with fakes.
 struct Program {
@@ -33,6 +45,8 @@ struct Program {
     media::Random& random;
     media::TextFiles& files;
     std::function<void()> end; // ends the program at once
+    Navigation navigation;
+    casestudy::CaseStudies caseStudies; // the case-study files and the menus opened from them
 
     forms::Display& display() const { return forms.displayWindow(); }
 
