@@ -35,7 +35,6 @@ struct Picture {
 };
 
 const Picture kPictures[] = {
-    {"venicesm.jpg", {320, 240}, citypictures::canalSideCity, 1},
     {"Manchester.jpg", {654, 432}, citypictures::skyline, 1},
     {"canalbig.jpg", {493, 464}, citypictures::canalAndMills, 1},
     {"manchestersm.jpg", {57, 41}, citypictures::cityIcon, 4},
