@@ -149,11 +149,9 @@ TEST_F(WizardSaveTest, TitlesThatCannotBeCarriedAreRefusedBeforeAnythingIsWritte
         settle();
     }
     EXPECT_EQ(registerFile(), registerBytes({}));
-    QStringList files = QDir(path(QStringLiteral("multiple"))).entryList(QDir::Files);
-    files.sort();
-    EXPECT_EQ(files,
-              (QStringList{QStringLiteral("Manchester Development.txt"),
-                           QStringLiteral("Manchester Facts.txt"), QStringLiteral("track.txt")}));
+    EXPECT_EQ(QDir(path(QStringLiteral("multiple"))).entryList(QDir::Files),
+              QDir(QStringLiteral(PW_DATA_DIR "/multiple")).entryList(QDir::Files))
+        << "nothing written beside the shipped quizzes and the register";
 }
 
 struct Kill {
@@ -183,8 +181,10 @@ TEST_P(SaveKilledTest, LeavesTheOldFilesWhole) {
                                          : oldQuiz);
     EXPECT_EQ(readFile(quizFile(QStringLiteral("Rivers"))), oldQuiz);
     const QStringList left = QDir(path(QStringLiteral("multiple"))).entryList(QDir::Files);
-    EXPECT_EQ(left.size(), 5) << left.join(QLatin1Char(' ')).toStdString()
-                              << ": no temporary file is left behind";
+    const qsizetype shipped = QDir(QStringLiteral(PW_DATA_DIR "/multiple")).entryList(QDir::Files).size();
+    EXPECT_EQ(left.size(), shipped + 2) << left.join(QLatin1Char(' ')).toStdString()
+                                        << ": only Rivers and Seas beside the shipped files, "
+                                           "no temporary file left behind";
 }
 
 // A pasted text keeps to one line: its line breaks become spaces in the field, and the

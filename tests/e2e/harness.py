@@ -238,7 +238,8 @@ class Program:
         wins = self.windows()
         self.xdo("windowfocus", "--sync", wins[-1])
         self.key(key)
-        self.wait_for("the message box to close", lambda: len(self.windows()) < 2)
+        # A second message may be open beneath (a timer's, shown while the first was up).
+        self.wait_for("the message box to close", lambda: len(self.windows()) < len(wins))
 
     def dismiss_dialogs(self, timeout=2.0):
         """Answers every message box that appears within timeout; returns how many."""
