@@ -1,11 +1,11 @@
 // Time from a click on "Next Page" or "Previous Page" to the new page drawn: both
 // drawings read and set, then the whole screen rendered as a repaint would. Every
 // shipped page is visited; the counters give the median and the worst turn.
+#include "core/program.h"
 #include "fakes/fakeprogram.h"
 #include "reading/guide.h"
 #include "reading/pagecontrols.h"
 #include "reading/teacher.h"
-#include "shell/program.h"
 
 #include <QApplication>
 #include <QDir>

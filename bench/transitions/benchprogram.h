@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fakeprogram.h"
+#include "support/casestudyscreens.h"
 
 #include <QObject>
 
@@ -24,7 +25,7 @@ struct BenchProgram : fakes::FakeProgram {
 namespace route {
 Titlefrm& title(BenchProgram& p);
 intro0& menu(BenchProgram& p);
-template <class Menu> Menu& caseStudy(BenchProgram& p);
+template <class Menu> CaseStudyMenu& caseStudy(BenchProgram& p);
 multiple& quiz(BenchProgram& p, int question = 1);
 Welldone& results(BenchProgram& p);
 } // namespace route

@@ -190,7 +190,7 @@ class Program:
     def __init__(self, display, binary, artifacts, prepare=None, extra_env=None):
         self.display = display
         self.folder = tempfile.mkdtemp(prefix="pw-e2e-")
-        for name in ("images", "wmf", "wmf2", "wav", "logo", "multiple"):
+        for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
             src = os.path.join(ROOT, "data", name)
             if os.path.isdir(src):
                 shutil.copytree(src, os.path.join(self.folder, name))
@@ -212,7 +212,12 @@ class Program:
         subprocess.run(["xdotool", *map(str, args)], env=self.display.env(), check=True)
 
     def move(self, x, y):
+        # "--sync" waits for the pointer to move, which it never does when it is already
+        # there: then there is nothing to do.
+        if getattr(self, "pointer", None) == (px(x), px(y)):
+            return
         self.xdo("mousemove", "--sync", px(x), px(y))
+        self.pointer = (px(x), px(y))
 
     def click(self, x, y, button=1):
         self.move(x, y)
@@ -308,7 +313,8 @@ class Program:
         box = self.windows()[-1]
         self.xdo("windowfocus", "--sync", box)
         self.key(key)
-        # This box, that is: another may come up straight after it.
+        # This box, that is: another may be open beneath it (a timer's, shown while it
+        # was up) or come up straight after it.
         self.wait_for("the message box to close", lambda: box not in self.windows())
 
     def dismiss_dialogs(self, timeout=2.0):

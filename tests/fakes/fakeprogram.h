@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program.h"
 #include "fakes/fakesoundplayer.h"
 #include "fakes/fixedrandom.h"
 #include "fakes/recordingprintservice.h"
@@ -8,7 +9,7 @@
 #include "forms/forms.h"
 #include "media/pictures/filepictures.h"
 #include "media/textfile/textfiles.h"
-#include "shell/program.h"
+#include "shell/navigation.h"
 
 #include <QCoreApplication>
 #include <QWindow>
@@ -23,6 +24,7 @@ struct FakeProgram {
         display.resize(800, 600);
         display.show();
         forms.setContext(&program);
+        installMenus(program);
         // Painting starts once the platform has exposed the window.
         for (int i = 0; i < 1000 && !display.windowHandle()->isExposed(); ++i) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -2,7 +2,7 @@
 // control, the question with its number, and each word with where it lies.
 #include "inputfixture.h"
 
-#include "activities/activityscreens.h"
+#include "support/casestudyscreens.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
@@ -74,11 +74,11 @@ const ScreenCase kScreens[] = {
     {"WrongAnswers",
      [](InputFixture& f) {
          f.click(f.toFacts().label3[0]);
-         multiple& quiz = *f.forms.loaded<multiple>();
+         multiple& quiz = *f.loaded<multiple>();
          for (int q = 1; q <= 10; ++q) {
              f.click(quiz.Label3[1]);
          }
-         f.click(f.forms.loaded<Welldone>()->Label3[0]);
+         f.click(f.loaded<Welldone>()->Label3[0]);
      }},
     {"BoroughMap", [](InputFixture& f) { f.click(f.toFacts().label3[1]); }},
     {"Industries", [](InputFixture& f) { f.click(f.toDevelopment().label3[1]); }},
@@ -99,7 +99,7 @@ class Spoken : public InputFixture {};
 
 TEST_F(Spoken, TheQuestionComesWithItsNumber) {
     click(toFacts().label3[0]);
-    multiple& quiz = *forms.loaded<multiple>();
+    multiple& quiz = *loaded<multiple>();
     click(quiz.Label3[1]);
     const QString expected = QStringLiteral("Question 2 of 10: ") + state.questions[2];
     EXPECT_EQ(nameOf(&quiz.Label2), expected);
@@ -108,7 +108,7 @@ TEST_F(Spoken, TheQuestionComesWithItsNumber) {
 
 TEST_F(Spoken, AWordSaysWhereItLies) {
     click(toFacts().label3[3]); // sentence completion
-    manchester1ord& s = *forms.loaded<manchester1ord>();
+    OrderingScreen& s = *loaded<manchester1ord>();
     EXPECT_EQ(nameOf(&s.Label2[2]), QStringLiteral("the Irwell., in the word list"));
     s.Label2[2].move(s.Label1[2].Left(), s.Label1[2].Top());
     s.Label2_MouseUp(2, 1, 0, 0, 0);
@@ -117,7 +117,7 @@ TEST_F(Spoken, AWordSaysWhereItLies) {
                              "Manchester is\""));
     click(s.Label3[0]);
     click(toDevelopment().label3[3]); // true or false
-    manchester2ord& t = *forms.loaded<manchester2ord>();
+    OrderingScreen& t = *loaded<manchester2ord>();
     t.Label2[8].move(t.Label1[8].Left(), t.Label1[8].Top());
     t.Label2_MouseUp(8, 1, 0, 0, 0);
     EXPECT_EQ(nameOf(&t.Label2[8]),

@@ -2,7 +2,7 @@
 // screen that the first click brought up does nothing.
 #include "inputfixture.h"
 
-#include "activities/activityscreens.h"
+#include "support/casestudyscreens.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
@@ -42,8 +42,8 @@ TEST_P(DoubleClick, RunsItOnce) {
     GetParam().once(*this);
 }
 
-template <class S> S& loaded(InputFixture& f) {
-    return *f.forms.loaded<S>();
+template <class S> auto& loaded(InputFixture& f) {
+    return *f.loaded<S>();
 }
 
 teacher& keyFactsOfDevelopment(InputFixture& f) {
@@ -59,18 +59,18 @@ multiple& quiz(InputFixture& f) {
 const DoubleClickCase kCases[] = {
     {"MenuEntry", [](InputFixture& f) -> QWidget& { return f.toMenu().Label2[3]; },
      [](InputFixture& f) {
-         EXPECT_EQ(f.top(), f.forms.loaded<manchester1>());
+         EXPECT_EQ(f.top(), f.loaded<manchester1>());
          EXPECT_EQ(f.sound.played, QStringList{kClick});
      }},
     {"ExitOverTheMainMenusExit", [](InputFixture& f) -> QWidget& { return f.toFacts().label3[2]; },
      [](InputFixture& f) {
-         EXPECT_EQ(f.top(), f.forms.loaded<intro0>())
+         EXPECT_EQ(f.top(), f.loaded<intro0>())
              << "the second click would have opened the exit confirmation";
          EXPECT_FALSE(f.forms.isLoaded<Titlefrm>());
      }},
     {"CommandButton", [](InputFixture& f) -> QWidget& { return f.start().Command1; },
      [](InputFixture& f) {
-         EXPECT_EQ(f.top(), f.forms.loaded<intro0>());
+         EXPECT_EQ(f.top(), f.loaded<intro0>());
          EXPECT_EQ(f.sound.played, QStringList{kClick});
      }},
     {"NextPage",
@@ -99,12 +99,12 @@ const DoubleClickCase kCases[] = {
     {"CheckScore",
      [](InputFixture& f) -> QWidget& {
          f.click(f.toDevelopment().label3[1]);
-         manchester2lab& s = loaded<manchester2lab>(f);
+         LabellingScreen& s = loaded<manchester2lab>(f);
          InputFixture::placeAll(s);
          return s.Label3[2];
      },
      [](InputFixture& f) {
-         EXPECT_EQ(f.top(), f.forms.loaded<Welldone>());
+         EXPECT_EQ(f.top(), f.loaded<Welldone>());
          EXPECT_EQ(f.sound.played.count(kClick), 1);
      }},
 };

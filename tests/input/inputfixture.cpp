@@ -32,17 +32,17 @@ Titlefrm& InputFixture::start() {
 
 intro0& InputFixture::toMenu() {
     click(start().Command1);
-    return *forms.loaded<intro0>();
+    return *loaded<intro0>();
 }
 
 CaseStudyMenu& InputFixture::toFacts() {
     click(toMenu().Label2[3]);
-    return *forms.loaded<manchester1>();
+    return *loaded<manchester1>();
 }
 
 CaseStudyMenu& InputFixture::toDevelopment() {
     click(toMenu().Label2[4]);
-    return *forms.loaded<manchester2>();
+    return *loaded<manchester2>();
 }
 
 QWidget* InputFixture::focus() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activities/activityscreen.h"
+#include "support/casestudyscreens.h"
 #include "support/programfixture.h"
 
 #include <QPointingDevice>
@@ -22,6 +23,7 @@ public:
     using ProgramFixture::dialogs;
     using ProgramFixture::forms;
     using ProgramFixture::pressKey;
+    using ProgramFixture::program;
     using ProgramFixture::printer;
     using ProgramFixture::settle;
     using ProgramFixture::sound;
@@ -62,6 +64,8 @@ public:
     // Presses Tab until the focus rests on target; false when it never does.
     bool tabTo(const QWidget& target, int most = 40);
     QWidget* focus() const;
+    // The loaded screen of that name (manchester1lab) or class (intro0), or null.
+    template <class T> auto* loaded() { return casestudyscreens::loaded<T>(program); }
     int played(const QString& file) const { return int(sound.played.count(file)); }
 
     // Every word into its own box by direct drops, so "Check Score" shows.

@@ -2,7 +2,7 @@
 // words of the activities carried by keyboard.
 #include "inputfixture.h"
 
-#include "activities/activityscreens.h"
+#include "support/casestudyscreens.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
@@ -38,14 +38,14 @@ protected:
 TEST_F(Keyboard, APupilsWholeJourneyNeedsNoPointer) {
     start();
     pressKey(Qt::Key_Return); // "OK"
-    intro0& menu = *forms.loaded<intro0>();
+    intro0& menu = *loaded<intro0>();
     ASSERT_EQ(top(), &menu);
     ASSERT_TRUE(tabTo(menu.Label2[3]));
     pressKey(Qt::Key_Return);
-    CaseStudyMenu& facts = *forms.loaded<manchester1>();
+    CaseStudyMenu& facts = *loaded<manchester1>();
     ASSERT_TRUE(tabTo(facts.label3[0]));
     pressKey(Qt::Key_Space); // "Multiple Choice"
-    multiple& quiz = *forms.loaded<multiple>();
+    multiple& quiz = *loaded<multiple>();
     for (int q = 1; q <= 10; ++q) {
         for (int k = correctOption(state.correct[q]); k > 0; --k) {
             pressKey(Qt::Key_Down);
@@ -53,7 +53,7 @@ TEST_F(Keyboard, APupilsWholeJourneyNeedsNoPointer) {
         ASSERT_TRUE(tabTo(quiz.Label3[1])) << "question " << q;
         pressKey(Qt::Key_Return);
     }
-    Welldone& results = *forms.loaded<Welldone>();
+    Welldone& results = *loaded<Welldone>();
     ASSERT_EQ(top(), &results);
     EXPECT_EQ(focus(), &results.Text1) << "the name box after full marks";
     type(QStringLiteral("Amira Khan"));
@@ -66,13 +66,13 @@ TEST_F(Keyboard, APupilsWholeJourneyNeedsNoPointer) {
 
     ASSERT_TRUE(tabTo(facts.label3[1]));
     pressKey(Qt::Key_Return); // "Labelling Activity"
-    manchester1lab& map = *forms.loaded<manchester1lab>();
+    LabellingScreen& map = *loaded<manchester1lab>();
     for (int w = 0; w < map.itemCount(); ++w) {
         carry(map, w, map.Label1[w].rect());
     }
     ASSERT_TRUE(tabTo(map.Label3[2]));
     pressKey(Qt::Key_Return); // "Check Score"
-    ASSERT_EQ(top(), forms.loaded<Welldone>());
+    ASSERT_EQ(top(), loaded<Welldone>());
     EXPECT_EQ(state.score, 5);
 }
 
@@ -80,14 +80,14 @@ TEST_F(Keyboard, FocusNeverFallsToTheCatalogueUnderTheResults) {
     writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\nManchester Facts\r\n");
     intro0& menu = toMenu();
     click(menu.Label2[18]); // "Worksheet Catalogue"
-    worksheets& catalogue = *forms.loaded<worksheets>();
+    worksheets& catalogue = *loaded<worksheets>();
     click(catalogue.Label2[1]);
-    multiple& quiz = *forms.loaded<multiple>();
+    multiple& quiz = *loaded<multiple>();
     for (int q = 1; q <= 10; ++q) {
         click(quiz.Label3[1]);
     }
     settle();
-    Welldone& results = *forms.loaded<Welldone>();
+    Welldone& results = *loaded<Welldone>();
     ASSERT_EQ(top(), &results);
     EXPECT_TRUE(results.isAncestorOf(focus()));
     pressKey(Qt::Key_Space);
@@ -100,7 +100,7 @@ TEST_F(Keyboard, FocusNeverFallsToTheCatalogueUnderTheResults) {
     ASSERT_EQ(top(), &catalogue);
     EXPECT_EQ(focus(), &catalogue.Label2[1]) << "the first title, not a tick box";
     click(catalogue.Label2[1]);
-    EXPECT_EQ(top(), forms.loaded<multiple>()) << "opened as a quiz again";
+    EXPECT_EQ(top(), loaded<multiple>()) << "opened as a quiz again";
     EXPECT_FALSE(forms.isLoaded<wizard>());
 }
 
@@ -109,7 +109,7 @@ struct ActivityCase {
     const char* name;
     bool facts;
     int entry; // 1 labelling, 3 ordering
-    ActivityScreen* (*screen)(forms::Forms&);
+    ActivityScreen* (*screen)(InputFixture&);
 };
 
 void PrintTo(const ActivityCase& c, std::ostream* os) {
@@ -138,7 +138,7 @@ TEST_P(KeyboardDrop, IsThePointersDropAtTheSamePlace) {
     state.soundon = 1;
     CaseStudyMenu& m = GetParam().facts ? toFacts() : toDevelopment();
     click(m.label3[GetParam().entry]);
-    ActivityScreen& s = *GetParam().screen(forms);
+    ActivityScreen& s = *GetParam().screen(*this);
     const engine::Layout design = s.layout();
     std::vector<engine::Rect> stops = design.boxes;
     stops.insert(stops.end(), design.homes.begin(), design.homes.end());
@@ -163,8 +163,8 @@ TEST_P(KeyboardDrop, IsThePointersDropAtTheSamePlace) {
     EXPECT_EQ(top(), &s) << "Escape while carrying does not leave the screen";
 }
 
-template <class S> ActivityScreen* activity(forms::Forms& forms) {
-    return forms.loaded<S>();
+template <class S> ActivityScreen* activity(InputFixture& f) {
+    return f.loaded<S>();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct EscapeCase {
     const char* name;
     std::function<void(InputFixture&)> open;
-    std::function<forms::Screen*(forms::Forms&)> after;
+    std::function<forms::Screen*(InputFixture&)> after;
 };
 
 void PrintTo(const EscapeCase& c, std::ostream* os) {
@@ -193,11 +193,11 @@ TEST_P(Escape, IsTheScreensExit) {
     settle();
     pressKey(Qt::Key_Escape);
     settle();
-    EXPECT_EQ(top(), GetParam().after(forms));
+    EXPECT_EQ(top(), GetParam().after(*this));
 }
 
-template <class S> forms::Screen* screen(forms::Forms& forms) {
-    return forms.loaded<S>();
+template <class S> forms::Screen* screen(InputFixture& f) {
+    return f.loaded<S>();
 }
 
 const EscapeCase kEscapes[] = {
@@ -227,7 +227,7 @@ TEST_F(Keyboard, MSwitchesSoundOnEveryScreenAndTheMenusSwitchFollows) {
     CaseStudyMenu& facts = toFacts();
     pressKey(Qt::Key_M);
     EXPECT_EQ(state.soundon, 0);
-    intro0& menu = *forms.loaded<intro0>();
+    intro0& menu = *loaded<intro0>();
     EXPECT_TRUE(menu.Option2.Value());
     sound.played.clear();
     click(facts.label3[2]); // "Exit"

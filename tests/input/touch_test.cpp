@@ -1,7 +1,7 @@
 // A finger on a touch screen or an interactive whiteboard does what the mouse does.
 #include "inputfixture.h"
 
-#include "activities/activityscreens.h"
+#include "support/casestudyscreens.h"
 #include "quiz/welldone.h"
 #include "shell/casestudymenu.h"
 
@@ -19,11 +19,11 @@ protected:
         QTest::touchEvent(window(), m_device.get()).press(0, centre(w));
         QTest::touchEvent(window(), m_device.get()).release(0, centre(w));
     }
-    manchester1lab& openMap() {
+    LabellingScreen& openMap() {
         tap(toFacts().label3[1]);
-        return *forms.loaded<manchester1lab>();
+        return *loaded<manchester1lab>();
     }
-    int scoreOf(manchester1lab& map, const std::vector<std::pair<int, int>>& wordToBox,
+    int scoreOf(LabellingScreen& map, const std::vector<std::pair<int, int>>& wordToBox,
                 bool byFinger) {
         for (auto [word, box] : wordToBox) {
             const QPoint target = centre(map.Label1[box].rect());
@@ -31,7 +31,7 @@ protected:
         }
         tap(map.Label3[2]);
         const int score = state.score;
-        tap(forms.loaded<Welldone>()->Label3[1]); // "Exit"
+        tap(loaded<Welldone>()->Label3[1]); // "Exit"
         settle();
         tap(map.Label3[1]); // "Start Again"
         return score;
@@ -42,7 +42,7 @@ private:
 };
 
 TEST_F(Touch, ATapOpensAMenuEntryAndAFingerDragScoresAsTheMouse) {
-    manchester1lab& map = openMap();
+    LabellingScreen& map = openMap();
     ASSERT_EQ(top(), &map) << "a tap on \"Labelling Activity\"";
     const std::vector<std::pair<int, int>> right = {{Rochdale, Rochdale},
                                                     {Stockport, Stockport},

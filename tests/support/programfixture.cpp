@@ -1,5 +1,6 @@
 #include "support/programfixture.h"
 
+#include "shell/navigation.h"
 #include "shell/soundkey.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ ProgramFixture::ProgramFixture()
               random,  files,   [this] { ended = true; }} {
     m_oldDir = QDir::currentPath();
     const QString data = QStringLiteral(PW_DATA_DIR);
-    for (const char* name : {"images", "wmf", "wmf2", "wav", "logo"}) {
+    for (const char* name : {"images", "wmf", "wmf2", "wav", "logo", "casestudies"}) {
         const QString n = QString::fromLatin1(name);
         if (QDir(data + QLatin1Char('/') + n).exists()) {
             QFile::link(data + QLatin1Char('/') + n, m_dir.path() + QLatin1Char('/') + n);
@@ -41,6 +42,7 @@ ProgramFixture::ProgramFixture()
     QApplication::setActiveWindow(&display);
     forms.setContext(&program);
     forms.clickGuard().setClock([this] { return clock; });
+    installMenus(program);
     connectProgramKeys(program);
 }
 
