@@ -1,7 +1,7 @@
 #include "shell/soundkey.h"
 
-#include "shell/intro0.h"
 #include "core/program.h"
+#include "shell/intro0.h"
 
 #include <QKeyEvent>
 

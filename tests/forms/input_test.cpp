@@ -279,6 +279,12 @@ TEST_F(InputTest, TabVisitsTheControlsInReadingOrderAndAGroupOnce) {
     EXPECT_EQ(focus(), expected.back()) << "Shift+Tab goes back round";
     key(Qt::Key_Down);
     EXPECT_EQ(focus(), expected.front()) << "an arrow that a label has no use for moves on";
+    // The ring is drawn round the label that the keys reached, and round no other.
+    const auto edge = [](QWidget& w) {
+        return w.grab().toImage().pixelColor(w.width() - 2, w.height() / 2);
+    };
+    EXPECT_EQ(edge(p.Menu[1]), QColor(Qt::white));
+    EXPECT_NE(edge(p.Menu[0]), QColor(Qt::white));
 }
 
 TEST_F(InputTest, ArrowsChooseAmongTheOptionsThatCanBeSeen) {

@@ -2,7 +2,6 @@
 // screen that the first click brought up does nothing.
 #include "inputfixture.h"
 
-#include "support/casestudyscreens.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
@@ -12,6 +11,7 @@
 #include "shell/casestudymenu.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "support/casestudyscreens.h"
 
 #include <functional>
 

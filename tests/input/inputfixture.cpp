@@ -1,9 +1,11 @@
 #include "inputfixture.h"
 
+#include "forms/control.h"
 #include "shell/casestudymenu.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 void InputFixture::mouseDrag(const QWidget& word, QPoint to) {
@@ -61,4 +63,42 @@ void InputFixture::placeAll(ActivityScreen& s) {
         s.Label2[i].move(s.Label1[i].Left(), s.Label1[i].Top());
         s.Label2_MouseUp(i, 1, 0, 0, 0);
     }
+}
+
+void InputFixture::carry(ActivityScreen& s, int w, const forms::TwipRect& target) {
+    ASSERT_TRUE(tabTo(s.Label2[w]));
+    pressKey(Qt::Key_Space);
+    for (int i = 0;
+         i < 25 && !(s.Label2[w].Left() == target.left && s.Label2[w].Top() == target.top); ++i) {
+        pressKey(Qt::Key_Right);
+    }
+    ASSERT_EQ(s.Label2[w].Left(), target.left);
+    pressKey(Qt::Key_Space);
+}
+
+void InputFixture::expectNamed(forms::Screen& screen) {
+    const QString title = screen.screenTitle();
+    EXPECT_FALSE(
+        QAccessible::queryAccessibleInterface(&screen)->text(QAccessible::Name).trimmed().isEmpty())
+        << "the screen";
+    int controls = 0;
+    for (QWidget* w : screen.findChildren<QWidget*>()) {
+        auto* control = dynamic_cast<forms::ControlCore*>(w);
+        if (!control || !w->isVisibleTo(&screen)) {
+            continue;
+        }
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(iface, nullptr);
+        if (!iface->state().invisible) {
+            ++controls;
+            EXPECT_FALSE(iface->text(QAccessible::Name).trimmed().isEmpty())
+                << "a " << w->metaObject()->className() << " at " << w->x() << "," << w->y()
+                << " on " << title.toStdString();
+        }
+        if (control->interactive() && iface->role() == QAccessible::StaticText) {
+            ADD_FAILURE() << "a control that can be used reads as static text on "
+                          << title.toStdString();
+        }
+    }
+    EXPECT_GT(controls, 0) << title.toStdString();
 }

@@ -23,8 +23,8 @@ public:
     using ProgramFixture::dialogs;
     using ProgramFixture::forms;
     using ProgramFixture::pressKey;
-    using ProgramFixture::program;
     using ProgramFixture::printer;
+    using ProgramFixture::program;
     using ProgramFixture::settle;
     using ProgramFixture::sound;
     using ProgramFixture::state;
@@ -70,6 +70,11 @@ public:
 
     // Every word into its own box by direct drops, so "Check Score" shows.
     static void placeAll(ActivityScreen& s);
+    // Carries word w with the keys until it lies on target, then puts it down there.
+    void carry(ActivityScreen& s, int w, const forms::TwipRect& target);
+    // The screen and every control showing on it have a non-empty accessible name, and no
+    // control that can be used reads as static text.
+    static void expectNamed(forms::Screen& screen);
 
 private:
     std::unique_ptr<QPointingDevice> m_finger;

@@ -2,7 +2,6 @@
 // words of the activities carried by keyboard.
 #include "inputfixture.h"
 
-#include "support/casestudyscreens.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
@@ -14,26 +13,13 @@
 #include "shell/casestudymenu.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "support/casestudyscreens.h"
 
 #include <functional>
 
 namespace {
 
-class Keyboard : public InputFixture {
-protected:
-    // Carries word w with the keys until it lies on target, then puts it down there.
-    void carry(ActivityScreen& s, int w, const forms::TwipRect& target) {
-        ASSERT_TRUE(tabTo(s.Label2[w]));
-        pressKey(Qt::Key_Space);
-        for (int i = 0;
-             i < 25 && !(s.Label2[w].Left() == target.left && s.Label2[w].Top() == target.top);
-             ++i) {
-            pressKey(Qt::Key_Right);
-        }
-        ASSERT_EQ(s.Label2[w].Left(), target.left);
-        pressKey(Qt::Key_Space);
-    }
-};
+class Keyboard : public InputFixture {};
 
 TEST_F(Keyboard, APupilsWholeJourneyNeedsNoPointer) {
     start();

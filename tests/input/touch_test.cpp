@@ -1,9 +1,9 @@
 // A finger on a touch screen or an interactive whiteboard does what the mouse does.
 #include "inputfixture.h"
 
-#include "support/casestudyscreens.h"
 #include "quiz/welldone.h"
 #include "shell/casestudymenu.h"
+#include "support/casestudyscreens.h"
 
 namespace {
 
