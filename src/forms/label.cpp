@@ -5,7 +5,7 @@
 namespace forms {
 
 Label::Label(QWidget* parent) : Control<QWidget>(parent) {
-    QWidget::setFont(toScreenFont(m_font));
+    setFont(FontSpec{});
 }
 
 void Label::setCaption(const QString& text) {
@@ -32,10 +32,9 @@ void Label::setForeColor(const QColor& c) {
     update();
 }
 
-void Label::setFont(const FontSpec& font) {
-    m_font = font;
+void Label::applyFont() {
+    Control<QWidget>::applyFont();
     m_fitKey.clear();
-    QWidget::setFont(toScreenFont(font));
     update();
 }
 
@@ -56,20 +55,18 @@ void Label::setEnabled(bool enabled) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QRect r = QWidget::rect();
+    QRectF r = QWidget::rect();
     if (m_backStyle == BackStyle::Opaque) {
         p.fillRect(r, m_backColor);
     }
     if (m_border) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
+        r = paintBorder(p, r, scaling().lineWidth(devicePixelRatioF()));
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    p.setFont(fittedFont(r, flags));
+    p.setFont(fittedFont(r.toRect(), flags));
     p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
     p.drawText(r, flags, m_caption);
 }

@@ -54,7 +54,8 @@ protected:
         forms.show<Titlefrm>();
         settle();
         for (const QPointF& at : v.clicks) {
-            clickAt(float(at.x()), float(at.y()));
+            const QPointF p = onScreens(float(at.x()), float(at.y()));
+            clickAt(float(p.x()), float(p.y()));
             if (v.freezeTimers) {
                 tickOnce();
             }
