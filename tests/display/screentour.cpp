@@ -1,31 +1,33 @@
 #include "display/screentour.h"
 
+#include <QByteArray>
+
 namespace {
 
-QPointF centre(float left, float top, float width, float height) {
+constexpr QPointF centre(float left, float top, float width, float height) {
     return {left + width / 2, top + height / 2};
 }
 
 // The title screen (5460 x 6570) is centred on the screens' place; its buttons sit in a
 // frame 90 twips above it.
-const QPointF kTitleOk = centre(6000 - 2730 + 1320, 4500 - 3285 - 90 + 6000, 1335, 375);
+constexpr QPointF kTitleOk = centre(6000 - 2730 + 1320, 4500 - 3285 - 90 + 6000, 1335, 375);
 
-const QPointF kFacts = centre(720, 6720, 4155, 375);
-const QPointF kDevelopment = centre(720, 7200, 4155, 375);
-const QPointF kExit = centre(10560, 7920, 1245, 495);
-const QPointF kGuide = centre(1200, 2760, 3135, 495);
-const QPointF kAcknowledgments = centre(120, 7920, 2835, 495);
-const QPointF kWizard = centre(3000, 7920, 3795, 495);
-const QPointF kCatalogue = centre(6840, 7920, 3675, 495);
+constexpr QPointF kFacts = centre(720, 6720, 4155, 375);
+constexpr QPointF kDevelopment = centre(720, 7200, 4155, 375);
+constexpr QPointF kExit = centre(10560, 7920, 1245, 495);
+constexpr QPointF kGuide = centre(1200, 2760, 3135, 495);
+constexpr QPointF kAcknowledgments = centre(120, 7920, 2835, 495);
+constexpr QPointF kWizard = centre(3000, 7920, 3795, 495);
+constexpr QPointF kCatalogue = centre(6840, 7920, 3675, 495);
 
-const QPointF kKeyFacts = centre(6360, 120, 1995, 495);
-const QPointF kNotes = centre(8640, 120, 3195, 495);
-const QPointF kQuiz = centre(120, 7920, 3195, 495);
-const QPointF kLabelling = centre(3600, 7920, 3195, 495);
-const QPointF kOrdering = centre(7080, 7920, 3195, 495);
+constexpr QPointF kKeyFacts = centre(6360, 120, 1995, 495);
+constexpr QPointF kNotes = centre(8640, 120, 3195, 495);
+constexpr QPointF kQuiz = centre(120, 7920, 3195, 495);
+constexpr QPointF kLabelling = centre(3600, 7920, 3195, 495);
+constexpr QPointF kOrdering = centre(7080, 7920, 3195, 495);
 
-const QPointF kNextQuestion = centre(6000, 7920, 3765, 495);
-const QPointF kWrongAnswers = centre(240, 1800, 3765, 495);
+constexpr QPointF kNextQuestion = centre(6000, 7920, 3765, 495);
+constexpr QPointF kWrongAnswers = centre(240, 1800, 3765, 495);
 
 std::vector<QPointF> path(std::initializer_list<QPointF> clicks) {
     std::vector<QPointF> all{kTitleOk};
@@ -68,4 +70,16 @@ const std::vector<ScreenVisit>& screenTour() {
         return t;
     }();
     return tour;
+}
+
+std::vector<ScreenVisit> visitsNamed(std::initializer_list<const char*> names) {
+    std::vector<ScreenVisit> some;
+    for (const char* name : names) {
+        for (const ScreenVisit& v : screenTour()) {
+            if (QByteArray(v.name) == name) {
+                some.push_back(v);
+            }
+        }
+    }
+    return some;
 }

@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QString>
+#include <initializer_list>
 #include <vector>
 
 // One screen of the program reached from the title screen by clicks at designed
@@ -17,3 +18,5 @@ struct ScreenVisit {
 
 // Every screen, each with the clicks that bring a fresh program to it.
 const std::vector<ScreenVisit>& screenTour();
+// The visits of those names, in that order.
+std::vector<ScreenVisit> visitsNamed(std::initializer_list<const char*> names);
