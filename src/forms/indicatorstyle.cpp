@@ -59,7 +59,9 @@ int IndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 void IndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
     const float scale = scaleOf(widget);
-    if ((element == PE_IndicatorRadioButton || element == PE_IndicatorCheckBox) && scale != 1.0f) {
+    if (element == PE_IndicatorRadioButton) {
+        drawRing(option, painter, scale);
+    } else if (element == PE_IndicatorCheckBox && scale != 1.0f) {
         drawMagnified(element, option, painter, widget, scale);
     } else {
         QProxyStyle::drawPrimitive(element, option, painter, widget);

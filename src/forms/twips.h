@@ -25,7 +25,8 @@ struct TwipRect {
 };
 
 // A font as designed: face name, size in points, style. Faces resolve through
-// fontconfig ("Times New Roman" and "Arial" to their metric-compatible equivalents).
+// fontconfig ("Times New Roman" and "Arial" to their metric-compatible equivalents);
+// bold "Tahoma" is drawn in a stand-in of nearly the same widths that is really bold.
 struct FontSpec {
     QString name = QStringLiteral("Tahoma");
     float size = 8.25f;
@@ -86,8 +87,8 @@ QFont toScreenFont(const FontSpec& design);
 // whatever the display: for layouts that are printed or stored.
 float textWidthTwips(const FontSpec& design, const QString& text);
 
-// Loads fonts that fontconfig does not scan by default (the "Tahoma" of Debian's
-// fonts-wine). Called once at start-up; harmless when the files are missing.
+// Loads fonts that fontconfig does not scan by default (the regular "Tahoma" of Debian's
+// fonts-wine). Called once at start-up; harmless when the file is missing.
 void loadApplicationFonts();
 
 QColor rgb(int r, int g, int b);

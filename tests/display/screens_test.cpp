@@ -128,8 +128,9 @@ TEST_P(Larger, FillsTheDisplayInProportionWithTheBackdropAround) {
     const QImage inside =
         shot.copy(area.toRect()).scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     // Fonts hinted at another size and lines rounded to other pixels leave a grey level or
-    // two over 8 x 8 blocks; letters at the wrong size or a control out of place leave many.
-    const double difference = meanDifference(inside, reference(v.name), 8);
+    // two over 16 x 16 blocks; letters at the wrong size or a control out of place leave
+    // more.
+    const double difference = meanDifference(inside, reference(v.name), 16);
     if (difference >= 3.0) {
         inside.save(QDir::temp().filePath(QStringLiteral("scaled-%1.png").arg(v.name)));
     }

@@ -37,6 +37,12 @@ constexpr Substitute kAlways[] = {
     {"Courier", "Liberation Mono"},
 };
 
+// The bold of fonts-wine's Tahoma is drawn no heavier than its regular face; this one is
+// really bold, with nearly the same widths.
+constexpr Substitute kBold[] = {
+    {"Tahoma", "DejaVu Sans Condensed"},
+};
+
 QString resolve(const QString& face) {
     if (face.isEmpty())
         return QStringLiteral("Liberation Sans");
@@ -66,8 +72,18 @@ QString FontResolver::family(const QString& face) {
     return *it;
 }
 
+QString FontResolver::family(const QString& face, int weight) {
+    if (weight >= 600) {
+        for (const Substitute& s : kBold) {
+            if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
+                return QString::fromLatin1(s.family);
+        }
+    }
+    return family(face);
+}
+
 QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
-    QFont font(family(logical.face));
+    QFont font(family(logical.face, logical.weight));
     font.setPixelSize(std::max(1, pixelSize));
     font.setWeight(QFont::Weight(std::clamp(logical.weight == 0 ? 400 : logical.weight, 100, 900)));
     font.setItalic(logical.italic);
