@@ -5,6 +5,8 @@
 #include "forms/label.h"
 #include "forms/optionbutton.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -52,6 +54,13 @@ protected:
     forms::Display display;
     forms::Forms forms{display};
 };
+
+// The largest 4 : 3 rectangle on a display of that size, centred.
+QRect designArea(QSize display) {
+    const QSize size = QSize(800, 600).scaled(display, Qt::KeepAspectRatio);
+    return QRect(
+        QPoint((display.width() - size.width()) / 2, (display.height() - size.height()) / 2), size);
+}
 
 struct Fit {
     QSize display;
@@ -123,6 +132,28 @@ TEST_F(ScalingTest, AResizePlacesAndLettersEverythingAgain) {
     EXPECT_EQ(s.Text.geometry(), text);
     EXPECT_EQ(s.Text.font().pixelSize(), pixels);
     EXPECT_EQ(b.geometry(), QRect(0, 0, 800, 600));
+}
+
+TEST_F(ScalingTest, F11SwitchesBetweenFullScreenAndAWindowAndTheScreensFollow) {
+    display.showWindowed();
+    display.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&display));
+    Sample& s = forms.show<Sample>();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_FALSE(display.isFullScreen());
+    EXPECT_EQ(display.geometry(), forms::windowedGeometry(available));
+    EXPECT_EQ(s.geometry(), QRect(QPoint(0, 0), display.size())) << "4 : 3, filled";
+
+    QTest::keyClick(&s.Text, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(display.isFullScreen());
+    EXPECT_EQ(display.size(), QGuiApplication::primaryScreen()->geometry().size());
+    EXPECT_EQ(s.geometry(), designArea(display.size()));
+
+    QTest::keyClick(&s.Text, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(display.isFullScreen());
+    EXPECT_EQ(display.geometry(), forms::windowedGeometry(available));
 }
 
 TEST(WindowedGeometry, TakesThreeQuartersAt4To3InTheMiddle) {
