@@ -78,6 +78,31 @@ TEST(WmfText, BoldTahomaIsReallyBold) {
     EXPECT_GT(inked[1], 1.4 * inked[0]);
 }
 
+// A bold word within a line of regular text stands on the same baseline, its stand-in
+// face placed by the ascent of the face it stands in for.
+TEST(WmfText, BoldRunsShareTheLinesBaseline) {
+    MetafileBuilder b = canvas();
+    font(b, -16, "Tahoma", 400).select(0);
+    font(b, -16, "Tahoma", 700).select(1);
+    b.select(0);
+    textOut(b, 2, 30, "HH");
+    b.select(1);
+    textOut(b, 50, 30, "HH");
+    const QImage image = render(b);
+    ASSERT_FALSE(image.isNull());
+    auto lowestInk = [&](int left, int right) {
+        int lowest = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = left; x < right; ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    lowest = y;
+        return lowest;
+    };
+    const int regular = lowestInk(0, 45), bold = lowestInk(50, 100);
+    ASSERT_GT(regular, 30);
+    EXPECT_NEAR(bold, regular, 1);
+}
+
 // A one-rectangle region, header with a 32-bit object count.
 MetafileBuilder& region(MetafileBuilder& b, int left, int top, int right, int bottom) {
     return b.record(

@@ -72,14 +72,33 @@ QString FontResolver::family(const QString& face) {
     return *it;
 }
 
-QString FontResolver::family(const QString& face, int weight) {
-    if (weight >= 600) {
-        for (const Substitute& s : kBold) {
-            if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
-                return QString::fromLatin1(s.family);
-        }
+namespace {
+
+const Substitute* boldStandIn(const QString& face, int weight) {
+    if (weight < 600)
+        return nullptr;
+    for (const Substitute& s : kBold) {
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
+            return &s;
     }
+    return nullptr;
+}
+
+} // namespace
+
+QString FontResolver::family(const QString& face, int weight) {
+    if (const Substitute* s = boldStandIn(face, weight))
+        return QString::fromLatin1(s->family);
     return family(face);
+}
+
+QFont FontResolver::cellFont(const FontSpec& logical, int pixelSize) {
+    if (!boldStandIn(logical.face, logical.weight))
+        return font(logical, pixelSize);
+    QFont font(family(logical.face));
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
 }
 
 QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
@@ -99,7 +118,7 @@ double FontResolver::emPerCell(const FontSpec& logical) {
     constexpr int kMeasureSize = 256;
     static QMutex mutex;
     static QHash<QString, double> cache;
-    const QFont measured = font(logical, kMeasureSize);
+    const QFont measured = cellFont(logical, kMeasureSize);
     const QString key = measured.key();
     QMutexLocker lock(&mutex);
     auto it = cache.constFind(key);
