@@ -1,9 +1,8 @@
 // A drag step runs on every pointer move and a drop on every release; on the ten-item
 // screen both must stay far below a frame's time, and a step may repaint only the label
 // that moved and what it uncovers.
-#include "activities/activityscreens.h"
-#include "activities/openactivity.h"
 #include "fakes/fakeprogram.h"
+#include "support/casestudyscreens.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,12 +16,12 @@ namespace {
 struct Bench : fakes::FakeProgram {
     Bench() {
         state.soundon = 1;
-        openActivity<manchester2ord>(program, QStringLiteral("Manchester: Development"));
-        screen = forms.loaded<manchester2ord>();
+        screen = &casestudyscreens::openActivity<manchester2ord>(
+            program, QStringLiteral("Manchester: Development"));
         QCoreApplication::processEvents();
     }
 
-    manchester2ord* screen = nullptr;
+    OrderingScreen* screen = nullptr;
 };
 
 // Counts the paint events of the screen and of every label on it.

@@ -36,13 +36,13 @@ intro0& menu(BenchProgram& p) {
     return *p.forms.loaded<intro0>();
 }
 
-template <class Menu> Menu& caseStudy(BenchProgram& p) {
+template <class Menu> CaseStudyMenu& caseStudy(BenchProgram& p) {
     menu(p).Label2_Click(std::is_same_v<Menu, manchester1> ? 3 : 4);
     p.settle();
-    return *p.forms.loaded<Menu>();
+    return *casestudyscreens::loaded<Menu>(p.program);
 }
-template manchester1& caseStudy<manchester1>(BenchProgram&);
-template manchester2& caseStudy<manchester2>(BenchProgram&);
+template CaseStudyMenu& caseStudy<manchester1>(BenchProgram&);
+template CaseStudyMenu& caseStudy<manchester2>(BenchProgram&);
 
 multiple& quiz(BenchProgram& p, int question) {
     caseStudy<manchester1>(p).label3_Click(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fakeprogram.h"
+#include "support/casestudyscreens.h"
 
 #include <QObject>
 
@@ -10,8 +11,10 @@ class Titlefrm;
 class Welldone;
 
 // The real screens on silent services, reading the shipped data folder (the working
-// directory), on an 800 x 600 display that the platform has exposed.
+// directory), on a display of the given size that the platform has exposed.
 struct BenchProgram : fakes::FakeProgram {
+    using FakeProgram::FakeProgram;
+
     // Runs what is pending (timers due, deferred deletes), as the event loop would
     // between two user actions.
     void settle();
@@ -24,7 +27,7 @@ struct BenchProgram : fakes::FakeProgram {
 namespace route {
 Titlefrm& title(BenchProgram& p);
 intro0& menu(BenchProgram& p);
-template <class Menu> Menu& caseStudy(BenchProgram& p);
+template <class Menu> CaseStudyMenu& caseStudy(BenchProgram& p);
 multiple& quiz(BenchProgram& p, int question = 1);
 Welldone& results(BenchProgram& p);
 } // namespace route

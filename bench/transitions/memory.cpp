@@ -3,7 +3,7 @@
 // clicks, with deferred deletes run in between.
 #include "memory.h"
 
-#include "activities/activityscreens.h"
+#include "activities/activityscreen.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
 #include "quiz/multiple.h"
@@ -26,11 +26,11 @@ intro0& menu(BenchProgram& p) {
 }
 
 template <class Menu> void fromCase(BenchProgram& p, int entry) {
-    p.forms.get<Menu>().label3_Click(entry);
+    casestudyscreens::get<Menu>(p.program).label3_Click(entry);
 }
 
 template <class S> void exitBy(BenchProgram& p, int button) {
-    p.forms.loaded<S>()->Label3_Click(button);
+    casestudyscreens::loaded<S>(p.program)->Label3_Click(button);
 }
 
 void quizToReview(BenchProgram& p) {
@@ -48,7 +48,7 @@ const std::vector<Cycle> kCycles = {
     {"Titlefrm (exit confirmation)", [](BenchProgram& p) { menu(p).Label2_Click(16); },
      [](BenchProgram& p) { p.forms.loaded<Titlefrm>()->Command1_Click(); }},
     {"manchester2", [](BenchProgram& p) { menu(p).Label2_Click(4); },
-     [](BenchProgram& p) { p.forms.loaded<manchester2>()->label3_Click(2); }},
+     [](BenchProgram& p) { casestudyscreens::loaded<manchester2>(p.program)->label3_Click(2); }},
     {"teacher (key facts)", [](BenchProgram& p) { fromCase<manchester1>(p, 4); },
      [](BenchProgram& p) { exitBy<teacher>(p, reading::kExit); }},
     {"teacher (notes)", [](BenchProgram& p) { fromCase<manchester2>(p, 5); },

@@ -1,8 +1,8 @@
 #include "activities/activityscreen.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "quiz/welldone.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;
@@ -38,31 +38,60 @@ engine::Rect toEngine(const forms::Label& l) {
     return {l.Left(), l.Top(), l.Width(), l.Height()};
 }
 
-void styleStatic(forms::Label& l, const StaticText& t) {
-    l.setRect(t.place);
+forms::TwipRect twips(const casestudy::Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+FontSpec fontOf(const casestudy::Font& f) {
+    return FontSpec{f.name, f.size, f.bold};
+}
+
+Align alignOf(casestudy::Align a) {
+    switch (a) {
+    case casestudy::Align::Left:
+        return Align::Left;
+    case casestudy::Align::Right:
+        return Align::Right;
+    case casestudy::Align::Center:
+        break;
+    }
+    return Align::Center;
+}
+
+void styleStatic(forms::Label& l, const casestudy::Text& t) {
+    l.setRect(twips(t.place));
     l.setCaption(t.text);
     l.setForeColor(t.color);
-    l.setFont(t.font);
-    l.setAlignment(t.align);
+    l.setFont(fontOf(t.font));
+    l.setAlignment(alignOf(t.align));
     l.setBackStyle(BackStyle::Transparent);
+}
+
+// A screen asked for an activity that no opened menu has shows nothing to drag.
+std::shared_ptr<const casestudy::Activity> activityFor(const Program& program, const QString& id) {
+    if (auto a = program.caseStudies.activity(id)) {
+        return a;
+    }
+    return std::make_shared<const casestudy::Activity>();
 }
 
 } // namespace
 
-ActivityScreen::ActivityScreen(Program& program, const ActivityData& data)
-    : Screen(program.forms), m_program(program), m_data(data) {
-    for (const ActivityPicture& p : data.pictures) {
+ActivityScreen::ActivityScreen(Program& program, const QString& screenId)
+    : Screen(program.forms), m_program(program), m_id(screenId),
+      m_data(activityFor(program, screenId)) {
+    for (const casestudy::Picture& p : m_data->pictures) {
         forms::Image& image = Image1.add(p.index, this);
         // Stretched: the answer boxes are placed against the designed rectangles (just
         // under each picture), whatever size the picture files have.
         image.setStretch(true);
-        image.setRect(p.place);
+        image.setRect(twips(p.place));
     }
     buildStatics();
-    Label6.setRect(data.titlePlace);
-    Label6.setFont(data.titleFont);
+    Label6.setRect(twips(m_data->titlePlace));
+    Label6.setFont(fontOf(m_data->titleFont));
     Label6.setForeColor(kYellow);
-    Label6.setAlignment(data.titleAlign);
+    Label6.setAlignment(alignOf(m_data->titleAlign));
     Label6.setBackStyle(BackStyle::Transparent);
     buildItems();
     buildButtons();
@@ -70,21 +99,17 @@ ActivityScreen::ActivityScreen(Program& program, const ActivityData& data)
 }
 
 void ActivityScreen::buildStatics() {
-    for (const StaticText& t : m_data.texts) {
+    const std::pair<const char*, forms::Label**> singles[] = {
+        {"Label7", &Label7}, {"Label8", &Label8}, {"Label9", &Label9}};
+    for (const casestudy::Text& t : m_data->texts) {
         forms::Label* l = nullptr;
-        switch (t.control) {
-        case StaticLabel::Label5:
+        for (const auto& [name, member] : singles) {
+            if (t.label == QLatin1String(name)) {
+                l = *member = new forms::Label(this);
+            }
+        }
+        if (!l) {
             l = &Label5.add(t.index, this);
-            break;
-        case StaticLabel::Label7:
-            l = Label7 = new forms::Label(this);
-            break;
-        case StaticLabel::Label8:
-            l = Label8 = new forms::Label(this);
-            break;
-        case StaticLabel::Label9:
-            l = Label9 = new forms::Label(this);
-            break;
         }
         styleStatic(*l, t);
     }
@@ -94,12 +119,14 @@ void ActivityScreen::buildStatics() {
 // word label i. Home slots get their size and place at set-up.
 void ActivityScreen::buildItems() {
     const int n = itemCount();
+    const FontSpec wordFont = fontOf(m_data->wordFont);
+    const Align wordAlign = alignOf(m_data->wordAlign);
     for (int i = 0; i < n; ++i) {
-        const ActivityItem& item = m_data.items[size_t(i)];
+        const casestudy::Item& item = m_data->items[size_t(i)];
         forms::Label& box = Label1.add(i, this);
-        box.setRect(item.box);
+        box.setRect(twips(item.box));
         box.setCaption(item.word);
-        blackYellow(box, m_data.wordFont, m_data.wordAlign);
+        blackYellow(box, wordFont, wordAlign);
     }
     for (int i = 0; i < n; ++i) {
         forms::Label& home = Label4.add(i, this);
@@ -107,10 +134,10 @@ void ActivityScreen::buildItems() {
         home.setBorder(true);
     }
     for (int i = 0; i < n; ++i) {
-        const ActivityItem& item = m_data.items[size_t(i)];
+        const casestudy::Item& item = m_data->items[size_t(i)];
         forms::Label& word = Label2.add(i, this);
         word.setRect(item.startLeft, item.startTop, item.box.width, item.box.height);
-        blackYellow(word, m_data.wordFont, m_data.wordAlign);
+        blackYellow(word, wordFont, wordAlign);
         // A word label paints every pixel of itself, so a drag step repaints only the
         // label and what it uncovers, never what lies beneath its new place.
         word.setAttribute(Qt::WA_OpaquePaintEvent);
@@ -151,11 +178,11 @@ void ActivityScreen::stack() {
 
 void ActivityScreen::Form_Load() {
     dressform(*this, m_program.display());
-    if (m_data.background) {
-        setBackColor(*m_data.background);
+    if (m_data->background) {
+        setBackColor(*m_data->background);
     }
     m_program.state.maxscore = itemCount();
-    for (const ActivityPicture& p : m_data.pictures) {
+    for (const casestudy::Picture& p : m_data->pictures) {
         m_program.loadPicture(Image1[p.index], p.file);
     }
     engine::Layout l = layout();
@@ -177,6 +204,7 @@ engine::Layout ActivityScreen::layout() const {
         l.labels.push_back(toEngine(Label2[i]));
         l.boxes.push_back(toEngine(Label1[i]));
         l.homes.push_back(toEngine(Label4[i]));
+        l.groups.push_back(m_data->items[size_t(i)].group);
     }
     return l;
 }
@@ -223,7 +251,9 @@ void ActivityScreen::Label3_Click(int index) {
 }
 
 void ActivityScreen::checkScore() {
-    m_program.state.score = engine::score(layout(), m_data.scoring);
+    const auto rule = m_data->scoring == casestudy::Scoring::Index ? engine::Scoring::IndexMatch
+                                                                   : engine::Scoring::Groups;
+    m_program.state.score = engine::score(layout(), rule);
     // The results screen reads score and maxscore as it loads; the activity stays
     // underneath as it is.
     forms().show<Welldone>();

@@ -1,23 +1,27 @@
 #pragma once
 
-#include "activities/activitydata.h"
 #include "activities/engine/engine.h"
+#include "core/casestudy/casestudyfile.h"
 #include "forms/controlarray.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/menuhover.h"
 #include "forms/screen.h"
 
+#include <memory>
+
 struct Program;
 
 // The drag-and-drop activity: word labels dragged into answer boxes over pictures or
-// beside texts, then scored. The four activity screens are this one design fed with
-// their own data. The labels keep the positions; the engine works on a copy of their
+// beside texts, then scored. Every activity screen is this one design fed with the data
+// of a case-study file. The labels keep the positions; the engine works on a copy of their
 // rectangles taken just before each step and written back after it.
 class ActivityScreen : public forms::Screen {
 public:
     using Context = Program;
-    ActivityScreen(Program& program, const ActivityData& data);
+    // screenId names the activity among the case-study menus opened (menu id + "lab" or
+    // "ord", as "manchester1lab"); the screen keeps that data while it is loaded.
+    ActivityScreen(Program& program, const QString& screenId);
 
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
@@ -26,7 +30,8 @@ public:
     void Label3_Click(int index);
     void Label3_MouseMove(int index, int button, int shift, float x, float y);
 
-    int itemCount() const { return int(m_data.items.size()); }
+    int itemCount() const { return int(m_data->items.size()); }
+    const QString& screenId() const { return m_id; }
     // The rectangles of word labels, boxes and home slots as the labels hold them now.
     engine::Layout layout() const;
 
@@ -53,6 +58,20 @@ private:
     void place(int index, const engine::Rect& r);
 
     Program& m_program;
-    const ActivityData& m_data;
+    const QString m_id;
+    const std::shared_ptr<const casestudy::Activity> m_data;
     forms::MenuHover m_hover;
+};
+
+// A labelling activity: names onto a map, or under pictures.
+class LabellingScreen : public ActivityScreen {
+public:
+    using ActivityScreen::ActivityScreen;
+};
+
+// An ordering activity: sentence endings beside their beginnings, or statements sorted
+// into true and false.
+class OrderingScreen : public ActivityScreen {
+public:
+    using ActivityScreen::ActivityScreen;
 };

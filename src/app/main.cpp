@@ -2,6 +2,8 @@
 // runs the event loop. Data is read relative to the working directory, which must be
 // the program folder.
 #include "app/options.h"
+#include "core/program.h"
+#include "core/settings.h"
 #include "forms/display.h"
 #include "forms/forms.h"
 #include "media/dialogs/qtdialogs.h"
@@ -10,7 +12,7 @@
 #include "media/random/clockrandom.h"
 #include "media/sound/qtsoundplayer.h"
 #include "media/textfile/textfiles.h"
-#include "shell/program.h"
+#include "shell/navigation.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
@@ -65,6 +67,11 @@ int main(int argc, char** argv) {
                     printer, dialogs, pictures,
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
+    installMenus(program);
+    program.worksheets = settings::worksheetFolder(
+        qEnvironmentVariable("PLACEWORKS_WORKSHEETS"),
+        {QStringLiteral("placeworks.conf"), QStringLiteral("/etc/placeworks.conf")},
+        QStringLiteral("multiple"));
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

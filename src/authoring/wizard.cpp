@@ -1,8 +1,8 @@
 #include "authoring/wizard.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/textfile/codepage.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 #include <QWidget>
 

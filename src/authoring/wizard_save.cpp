@@ -1,20 +1,19 @@
 // The wizard's "Save Worksheet": the checks of the form, then the quiz file and the
 // register entry.
+#include "authoring/foldermessages.h"
 #include "authoring/register/titleproblem.h"
+#include "authoring/register/worksheetfolder.h"
 #include "authoring/register/worksheetregister.h"
 #include "authoring/wizard.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "quiz/file/quizfile.h"
-#include "shell/casestudy.h"
-#include "shell/program.h"
+
+#include <QDir>
 
 #include <array>
 
 namespace {
-
-QString quizPath(const QString& title) {
-    return QStringLiteral("multiple/") + title + QStringLiteral(".txt");
-}
 
 // The file system the worksheets were first kept on ignored case and trailing dots and
 // spaces in names, so "manchester facts." named the same file as "Manchester Facts".
@@ -29,11 +28,12 @@ QString sameFileKey(QString path) {
     return path.toCaseFolded();
 }
 
-// The quizzes that come with the program must never be overwritten by a worksheet.
-bool isShippedQuiz(const QString& title) {
-    const QString key = sameFileKey(quizPath(title));
-    for (const CaseStudy* study : {&kManchesterFacts, &kManchesterDevelopment}) {
-        if (sameFileKey(study->quizFile) == key) {
+// The quizzes that come with the program (those the case-study files name) must never be
+// overwritten by a worksheet (when worksheets are kept beside them).
+bool isShippedQuiz(const Program& program, const QString& title) {
+    const QString key = sameFileKey(reg::worksheetPath(program.worksheets, title));
+    for (const QString& quiz : program.caseStudies.quizFiles()) {
+        if (sameFileKey(quiz) == key) {
             return true;
         }
     }
@@ -42,8 +42,9 @@ bool isShippedQuiz(const QString& title) {
 
 // The register lives in the worksheets' folder: a worksheet named after it would replace
 // the list of every saved worksheet.
-bool namesTheRegister(const QString& title) {
-    return sameFileKey(quizPath(title)) == sameFileKey(reg::kRegisterPath);
+bool namesTheRegister(const Program& program, const QString& title) {
+    return sameFileKey(reg::worksheetPath(program.worksheets, title)) ==
+           sameFileKey(reg::registerPath(program.worksheets));
 }
 
 } // namespace
@@ -95,19 +96,20 @@ bool wizard::mayWrite(const QString& title) {
         m_program.dialogs.message(*problem);
         return false;
     }
-    if (isShippedQuiz(title)) {
+    if (isShippedQuiz(m_program, title)) {
         m_program.dialogs.message(
             QStringLiteral("That title belongs to a quiz that comes with Placeworks. "
                            "Please choose another title."));
         return false;
     }
-    if (namesTheRegister(title)) {
+    if (namesTheRegister(m_program, title)) {
         m_program.dialogs.message(
             QStringLiteral("Placeworks keeps its list of worksheets under that title. "
                            "Please choose another title."));
         return false;
     }
-    if (title != m_ownTitle && m_program.files.exists(quizPath(title))) {
+    if (title != m_ownTitle &&
+        m_program.files.exists(reg::worksheetPath(m_program.worksheets, title))) {
         const QString question = QStringLiteral("A worksheet called \"") + title +
                                  QStringLiteral("\" already exists. Do you want to replace it?");
         return m_program.dialogs.message(question, media::Buttons::OkCancel) == media::Answer::Ok;
@@ -132,14 +134,29 @@ void wizard::saveworksheet() {
             }
         }
     }
+    const QString path = reg::worksheetPath(m_program.worksheets, title);
+    const bool existed = m_program.files.exists(path);
     try {
-        m_program.files.replace(quizPath(title), quizFileLines(title, questions, answers, correct));
-        // The file on disk is now this wizard's worksheet, even if the register fails.
-        m_ownTitle = title;
-        reg::trackworksheets(m_program.files, m_program.state, title);
+        reg::saveWorksheet(m_program.files, m_program.state, m_program.worksheets, title,
+                           quizFileLines(title, questions, answers, correct));
+    } catch (const reg::FolderBusy&) {
+        m_program.dialogs.message(kFolderBusy);
+        return;
+    } catch (const reg::FolderUnreachable&) {
+        m_program.dialogs.message(
+            QStringLiteral("The worksheet folder \"%1\" cannot be reached, so your worksheet has "
+                           "not been saved. Your questions stay here: check the network "
+                           "connection and save again.")
+                .arg(QDir::toNativeSeparators(m_program.worksheets)));
+        return;
     } catch (const std::exception&) {
+        // A quiz file written before the register failed is this wizard's own from now on.
+        if (!existed && m_program.files.exists(path)) {
+            m_ownTitle = title;
+        }
         m_program.dialogs.message(QStringLiteral("There was a problem saving your worksheet"));
         return;
     }
+    m_ownTitle = title;
     m_program.dialogs.message(QStringLiteral("Your worksheet has been saved."));
 }

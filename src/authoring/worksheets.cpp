@@ -1,13 +1,15 @@
 #include "authoring/worksheets.h"
 
+#include "authoring/register/worksheetfolder.h"
 #include "authoring/register/worksheetregister.h"
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/textfile/fieldreader.h"
 #include "quiz/file/commaencoding.h"
 #include "quiz/file/quizfile.h"
-#include "shell/dressform.h"
-#include "shell/intro0.h"
-#include "shell/program.h"
+
+#include <QDir>
 
 using forms::Align;
 using forms::BackStyle;
@@ -89,7 +91,15 @@ void worksheets::buildButtons() {
 
 void worksheets::Form_Load() {
     dressform(*this, m_program.display());
-    reg::catalogueRead(m_program.files, m_program.state);
+    // What is in the folder now: other computers may have saved or deleted since.
+    reg::catalogueRead(m_program.files, m_program.state, m_program.worksheets);
+    if (!reg::reachable(m_program.worksheets)) {
+        m_program.dialogs.message(
+            QStringLiteral("The worksheet folder \"%1\" cannot be reached, so no worksheets can "
+                           "be listed. Check the network connection, or ask whoever looks after "
+                           "Placeworks. The quizzes of the case studies can still be used.")
+                .arg(QDir::toNativeSeparators(m_program.worksheets)));
+    }
     Check1.setBackColor(kScreenBlue);
     Check2.setBackColor(kScreenBlue);
     m_program.state.catpage = 0;

@@ -1,14 +1,15 @@
 // What a click on a title of the catalogue does: open the worksheet as a quiz, fill the
 // wizard with it, or remove it from the register.
+#include "authoring/foldermessages.h"
+#include "authoring/register/worksheetfolder.h"
 #include "authoring/register/worksheetregister.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/textfile/fieldreader.h"
 #include "quiz/file/commaencoding.h"
 #include "quiz/file/quizfile.h"
-#include "shell/intro0.h"
-#include "shell/program.h"
 
 #include <array>
 #include <stdexcept>
@@ -17,7 +18,7 @@ void worksheets::Label2_Click(int index) {
     // Here the click comes first, before the main menu (which turns sound on) loads.
     m_program.play(QStringLiteral("wav\\click.wav"));
     if (index == 0) {
-        forms().show<intro0>();
+        m_program.navigation.showMainMenu();
         forms().unload(*this);
         return;
     }
@@ -45,8 +46,8 @@ void worksheets::Label2_Click(int index) {
 bool worksheets::loadWorksheet(const QString& title) {
     m_loadedTitle = commaEncode(title);
     try {
-        media::FieldReader file = m_program.files.openForReading(
-            QStringLiteral("multiple/") + m_loadedTitle + QStringLiteral(".txt"));
+        media::FieldReader file =
+            m_program.files.openForReading(reg::worksheetPath(m_program.worksheets, m_loadedTitle));
         loadquiz(file, m_program.state);
     } catch (const std::exception&) {
         return false;
@@ -65,7 +66,10 @@ void worksheets::deleteWorksheet(const QString& title) {
     // so turning them back gives the title as stored.
     m_program.state.chosensheet = commaEncode(title);
     try {
-        reg::delworksheet(m_program.files, m_program.state);
+        reg::removeWorksheet(m_program.files, m_program.state, m_program.worksheets);
+    } catch (const reg::FolderBusy&) {
+        m_program.dialogs.message(kFolderBusy);
+        return;
     } catch (const std::exception&) {
         reportCorrupted();
         return;

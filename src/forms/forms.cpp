@@ -14,8 +14,8 @@ QWidget* Forms::display() const {
     return &m_display;
 }
 
-Screen* Forms::find(const std::type_info& type) const {
-    auto it = m_loaded.find(std::type_index(type));
+Screen* Forms::find(const std::type_info& type, const QString& id) const {
+    auto it = m_loaded.find(Key(std::type_index(type), id));
     return it == m_loaded.end() ? nullptr : it->second;
 }
 

@@ -2,8 +2,12 @@
 
 #include "forms/screen.h"
 
+#include <QString>
+
+#include <map>
+#include <type_traits>
 #include <typeindex>
-#include <unordered_map>
+#include <utility>
 
 namespace forms {
 
@@ -15,6 +19,9 @@ class Display;
 // a fresh one) and deletes it later, so a screen may unload itself from inside its own
 // handler and the handler runs on. Screens are built from a context object that the
 // program hands over once: each screen type names it as S::Context.
+//
+// One screen class may serve several screens told apart by an id (the menu of each case
+// study): get<S>(id) builds S(context, id), and each id is loaded and unloaded on its own.
 class Forms {
 public:
     explicit Forms(Display& display);
@@ -24,34 +31,42 @@ public:
     QWidget* display() const;
     Display& displayWindow() const { return m_display; }
 
-    template <class S> S& get() {
-        if (Screen* s = find(typeid(S))) {
+    template <class S> S& get(const QString& id = QString()) {
+        if (Screen* s = find(typeid(S), id)) {
             return static_cast<S&>(*s);
         }
-        auto* s = new S(*static_cast<typename S::Context*>(m_context));
-        m_loaded.emplace(std::type_index(typeid(S)), s);
+        auto& context = *static_cast<typename S::Context*>(m_context);
+        S* s = nullptr;
+        if constexpr (std::is_constructible_v<S, typename S::Context&, const QString&>) {
+            s = new S(context, id);
+        } else {
+            s = new S(context);
+        }
+        m_loaded.emplace(Key(std::type_index(typeid(S)), id), s);
         s->Form_Load();
         return *s;
     }
 
     // Loads when needed, makes visible and brings to the front.
-    template <class S> S& show() {
-        S& s = get<S>();
+    template <class S> S& show(const QString& id = QString()) {
+        S& s = get<S>(id);
         showScreen(s);
         return s;
     }
 
-    template <class S> void unload() {
-        if (Screen* s = find(typeid(S))) {
+    template <class S> void unload(const QString& id = QString()) {
+        if (Screen* s = find(typeid(S), id)) {
             unload(*s);
         }
     }
     void unload(Screen& screen);
 
-    template <class S> bool isLoaded() const {
-        return m_loaded.count(std::type_index(typeid(S))) != 0;
+    template <class S> bool isLoaded(const QString& id = QString()) const {
+        return find(typeid(S), id) != nullptr;
     }
-    template <class S> S* loaded() const { return static_cast<S*>(find(typeid(S))); }
+    template <class S> S* loaded(const QString& id = QString()) const {
+        return static_cast<S*>(find(typeid(S), id));
+    }
 
     void showScreen(Screen& screen);
     // Every loaded screen, for checks that no screen is half-loaded or left behind.
@@ -61,11 +76,12 @@ public:
     void unloadAll();
 
 private:
-    Screen* find(const std::type_info& type) const;
+    using Key = std::pair<std::type_index, QString>;
+    Screen* find(const std::type_info& type, const QString& id) const;
 
     Display& m_display;
     void* m_context = nullptr;
-    std::unordered_map<std::type_index, Screen*> m_loaded;
+    std::map<Key, Screen*> m_loaded;
 };
 
 } // namespace forms

@@ -72,8 +72,9 @@ void Label::paintEvent(QPaintEvent*) {
 }
 
 // The screens were laid out for fonts that the stand-in faces are a little wider than.
-// When the wrapped caption would need more lines than the label has room for, the
-// font is narrowed a step at a time (down to 80 %) so that no text is cut off.
+// When the wrapped caption would need more lines than the label has room for, or a word
+// is wider than the label, the font is narrowed a step at a time (down to 80 %) so that
+// no text is cut off.
 QFont Label::fittedFont(const QRect& r, int flags) {
     const QString key =
         m_caption + QString::number(r.width()) + QLatin1Char('x') + QString::number(r.height());
@@ -84,7 +85,8 @@ QFont Label::fittedFont(const QRect& r, int flags) {
     for (int stretch = 100; stretch >= 80; stretch -= 5) {
         font.setStretch(stretch);
         const QRect needed = QFontMetrics(font).boundingRect(r, flags, m_caption);
-        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height())) {
+        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height()) &&
+            needed.width() <= r.width()) {
             break;
         }
     }

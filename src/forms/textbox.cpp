@@ -28,6 +28,27 @@ private:
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent) {
     setFrame(true);
     connect(this, &QLineEdit::textChanged, this, [this] { followLength(); });
+    connect(this, &QLineEdit::textEdited, this, [this] { dropControlCharacters(); });
+}
+
+// A one-line field holds no line breaks, tabs or other control characters: a pasted
+// line break becomes a space, so what the user sees is what a file will hold.
+void TextBox::dropControlCharacters() {
+    QString t = text();
+    bool changed = false;
+    for (QChar& c : t) {
+        const bool control = c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                             c == QChar::ParagraphSeparator;
+        if (control) {
+            c = QLatin1Char(' ');
+            changed = true;
+        }
+    }
+    if (changed) {
+        const int cursor = cursorPosition();
+        QLineEdit::setText(t);
+        setCursorPosition(cursor);
+    }
 }
 
 void TextBox::setText(const QString& t) {

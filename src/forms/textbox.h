@@ -8,7 +8,8 @@ namespace forms {
 
 // A one-line text field. Typing stops at the maximum length, but a longer text set by
 // the program is kept whole (the limit holds typing only, so a file opened for editing
-// never loses its end); an optional filter refuses characters at typing and pasting.
+// never loses its end); an optional filter refuses characters at typing and pasting, and
+// control characters that a user types or pastes become spaces.
 class TextBox : public Control<QLineEdit> {
 public:
     explicit TextBox(QWidget* parent);
@@ -27,6 +28,7 @@ protected:
 
 private:
     void followLength();
+    void dropControlCharacters();
 
     int m_maxLength = 32767;
 };

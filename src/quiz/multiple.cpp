@@ -1,5 +1,7 @@
 #include "quiz/multiple.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/print/printservice.h"
 #include "quiz/quiztext.h"
@@ -7,8 +9,6 @@
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;

@@ -1,5 +1,7 @@
 #include "quiz/welldone.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/print/printservice.h"
 #include "media/random/random.h"
@@ -7,8 +9,6 @@
 #include "quiz/quiztext.h"
 #include "quiz/scoring.h"
 #include "quiz/wrong.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 #include <QFontMetricsF>
 

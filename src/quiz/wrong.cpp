@@ -1,9 +1,9 @@
 #include "quiz/wrong.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "quiz/quiztext.h"
 #include "quiz/welldone.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;

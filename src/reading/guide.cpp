@@ -1,10 +1,10 @@
 #include "reading/guide.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "reading/pagecontrols.h"
 #include "reading/pagedrawings.h"
 #include "reading/pageprint.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 using namespace reading;
 

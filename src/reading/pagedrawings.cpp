@@ -1,8 +1,8 @@
 #include "reading/pagedrawings.h"
 
+#include "core/program.h"
 #include "forms/image.h"
 #include "media/pictures/pictures.h"
-#include "shell/program.h"
 
 namespace reading {
 

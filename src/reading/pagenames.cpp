@@ -12,7 +12,7 @@ PageNames singlePage(const QString& stem) {
 }
 
 PageNames notesPage(const QString& pageset, int page) {
-    if (page < 1 || page > 3) {
+    if (page < 1 || page > 4) {
         return {};
     }
     return singlePage(pageset + QChar(u'a' + (page - 1)));

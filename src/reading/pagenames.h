@@ -14,9 +14,9 @@ struct PageNames {
 // "Page 2 of 3": the page counter of both page viewers.
 QString pageCounter(int page, int count);
 
-// Page 1, 2 or 3 of a notes page set with stem pageset ("key manchester2" page 2 is
-// "key manchester2b.wmf"). Any other page number gives empty names, which clear the
-// images.
+// Page 1 to 4 of a notes page set with stem pageset ("key manchester2" page 2 is
+// "key manchester2b.wmf", page 4 letter d). Any other page number gives empty names, which
+// clear the images.
 PageNames notesPage(const QString& pageset, int page);
 
 // Page n (1 to 5) of the Teachers' Guide: guide1.wmf to guide5.wmf.

@@ -1,8 +1,8 @@
 #include "reading/pageprint.h"
 
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "media/print/printservice.h"
-#include "shell/program.h"
 
 namespace reading {
 

@@ -1,11 +1,11 @@
 #include "reading/teacher.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/pictures/pictures.h"
 #include "reading/pagecontrols.h"
 #include "reading/pagedrawings.h"
 #include "reading/pageprint.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 
 using namespace reading;
 

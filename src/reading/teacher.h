@@ -11,7 +11,7 @@ namespace reading {
 struct PageDrawings;
 }
 
-// The notes page viewer: one to three page drawings of the set named by pageset and
+// The notes page viewer: one to four page drawings of the set named by pageset and
 // pagecount, one at a time, with a page counter, page turning, printing of the page on
 // show and an exit. With its page controls hidden it also shows the acknowledgments
 // page and its logo animation.

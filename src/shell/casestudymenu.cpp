@@ -1,9 +1,9 @@
 #include "shell/casestudymenu.h"
 
-#include "media/dialogs/dialogs.h"
-#include "shell/dressform.h"
+#include "activities/activityscreen.h"
+#include "core/dressform.h"
+#include "core/program.h"
 #include "shell/intro0.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;
@@ -26,18 +26,34 @@ const Entry kEntries[] = {
     {2, "Exit", {10560, 7920, 1245, 495}},
 };
 
+forms::TwipRect twips(const casestudy::Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+// A menu whose file was never opened shows an empty title and opens nothing useful; the
+// main menu always opens the file first.
+std::shared_ptr<const casestudy::Menu> menuFor(const Program& program, const QString& id) {
+    if (auto m = program.caseStudies.menu(id)) {
+        return m;
+    }
+    auto empty = std::make_shared<casestudy::Menu>();
+    empty->id = id;
+    return empty;
+}
+
 } // namespace
 
-CaseStudyMenu::CaseStudyMenu(Program& program, const CaseStudy& study)
-    : Screen(program.forms), m_program(program), m_study(study) {
-    Label1.setRect(study.titlePlace);
+CaseStudyMenu::CaseStudyMenu(Program& program, const QString& id)
+    : Screen(program.forms), m_program(program), m_study(menuFor(program, id)) {
+    const casestudy::Menu& study = *m_study;
+    Label1.setRect(twips(study.titlePlace));
     Label1.setCaption(study.title);
     Label1.setFont(FontSpec{QStringLiteral("Times New Roman"), 27.75f, true});
     Label1.setForeColor(QColor(255, 255, 0));
     Label1.setBackStyle(BackStyle::Transparent);
 
     Image1.setStretch(true);
-    Image1.setRect(study.pictureBox);
+    Image1.setRect(twips(study.pictureBox));
 
     for (const Entry& e : kEntries) {
         forms::Label& l = label3.add(e.index, this);
@@ -63,7 +79,7 @@ CaseStudyMenu::CaseStudyMenu(Program& program, const CaseStudy& study)
 void CaseStudyMenu::Form_Load() {
     dressform(*this, m_program.display());
     setBackColor(QColor(39, 63, 137));
-    m_program.loadPicture(Image1, m_study.picture);
+    m_program.loadPicture(Image1, m_study->picture);
     Image1.setLeft((12000.0f - Image1.Width()) / 2);
 }
 
@@ -87,20 +103,22 @@ void CaseStudyMenu::label3_Click(int index) {
         multipleChoice();
         break;
     case 1:
-    case 3: {
-        auto open = index == 1 ? m_study.openLabelling : m_study.openOrdering;
-        if (open) {
-            open(m_program, Label1.Caption());
-        } else {
-            m_program.dialogs.message(
-                QStringLiteral("This activity is not available in this version."));
-        }
+        openActivity<LabellingScreen>(casestudy::CaseStudies::labellingScreen(m_study->id));
         break;
-    }
+    case 3:
+        openActivity<OrderingScreen>(casestudy::CaseStudies::orderingScreen(m_study->id));
+        break;
     case 2:
         forms().show<intro0>();
         forms().unload(*this);
         break;
     }
     m_program.play(QStringLiteral("wav\\click.wav"));
+}
+
+// Setting the title loads the activity screen (so its set-up has run), then it is shown
+// over the menu.
+template <class S> void CaseStudyMenu::openActivity(const QString& screenId) {
+    forms().get<S>(screenId).Label6.setCaption(Label1.Caption());
+    forms().show<S>(screenId);
 }

@@ -1,27 +1,31 @@
 #pragma once
 
+#include "core/casestudy/casestudyfile.h"
 #include "forms/controlarray.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/menuhover.h"
 #include "forms/screen.h"
-#include "shell/casestudy.h"
+
+#include <memory>
 
 struct Program;
 
 // A case study's menu: Key Facts, Multiple Choice, Teacher's Notes, Labelling
-// Activity, Ordering Activity and Exit, fed by a CaseStudy row.
+// Activity, Ordering Activity and Exit, fed by a case-study file. The screen's id is the
+// file's name ("manchester1"); the file must have been opened (Program::caseStudies)
+// before the screen is first touched, and the screen keeps its data while it is loaded.
 class CaseStudyMenu : public forms::Screen {
 public:
     using Context = Program;
-    CaseStudyMenu(Program& program, const CaseStudy& study);
+    CaseStudyMenu(Program& program, const QString& id);
 
     void Form_Load() override;
     void Form_MouseMove(int button, int shift, float x, float y) override;
     void label3_Click(int index);
     void label3_MouseMove(int index, int button, int shift, float x, float y);
 
-    const CaseStudy& study() const { return m_study; }
+    const casestudy::Menu& study() const { return *m_study; }
 
     forms::Label Label1{this};
     forms::Image Image1{this};
@@ -31,18 +35,9 @@ private:
     void keyFacts();
     void teachersNotes();
     void multipleChoice();
+    template <class S> void openActivity(const QString& screenId);
 
     Program& m_program;
-    const CaseStudy& m_study;
+    const std::shared_ptr<const casestudy::Menu> m_study;
     forms::MenuHover m_hover;
-};
-
-class manchester1 : public CaseStudyMenu {
-public:
-    explicit manchester1(Program& program) : CaseStudyMenu(program, kManchesterFacts) {}
-};
-
-class manchester2 : public CaseStudyMenu {
-public:
-    explicit manchester2(Program& program) : CaseStudyMenu(program, kManchesterDevelopment) {}
 };

@@ -1,8 +1,8 @@
 // The case-study menu's entries that open the notes page viewer.
+#include "core/program.h"
 #include "reading/pagedrawings.h"
 #include "reading/teacher.h"
 #include "shell/casestudymenu.h"
-#include "shell/program.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ void openViewer(Program& program, int pagecount, const QString& pageset,
 } // namespace
 
 void CaseStudyMenu::keyFacts() {
-    openViewer(m_program, m_study.keyPagecount, m_study.keyPageset,
-               reading::notesPage(m_study.keyPageset, 1));
+    openViewer(m_program, m_study->keyPagecount, m_study->keyPageset,
+               reading::notesPage(m_study->keyPageset, 1));
 }
 
 void CaseStudyMenu::teachersNotes() {
-    openViewer(m_program, 1, m_study.notesPageset, reading::singlePage(m_study.notesPageset));
+    openViewer(m_program, 1, m_study->notesPageset, reading::singlePage(m_study->notesPageset));
 }

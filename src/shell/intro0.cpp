@@ -1,9 +1,9 @@
 #include "shell/intro0.h"
 
+#include "core/dressform.h"
+#include "core/program.h"
 #include "media/dialogs/dialogs.h"
 #include "shell/casestudymenu.h"
-#include "shell/dressform.h"
-#include "shell/program.h"
 #include "shell/titlefrm.h"
 
 using forms::Align;
@@ -21,28 +21,38 @@ struct Entry {
     forms::TwipRect place;
     float size;
     QColor back;
+    const char* caseStudy; // the case-study file the entry opens (casestudies/NAME.json)
 };
 
 // The menu entries as designed (indices 11 to 14 do not exist).
 const Entry kEntries[] = {
-    {15, "Kinver: The Facts", {720, 4560, 4155, 375}, 12, Qt::black},
-    {0, "Kinver: Development", {720, 5040, 4155, 375}, 12, Qt::black},
-    {1, "Blandford Forum: The Facts", {720, 5640, 4155, 375}, 12, Qt::black},
-    {2, "Blandford Forum: Development", {720, 6120, 4155, 375}, 12, Qt::black},
-    {3, "Manchester: The Facts", {720, 6720, 4155, 375}, 12, Qt::black},
-    {4, "Manchester: Development", {720, 7200, 4155, 375}, 12, Qt::black},
-    {5, "The Mbuti: The Facts", {7080, 4560, 4155, 375}, 12, Qt::black},
-    {6, "The Mbuti: Development", {7080, 5040, 4155, 375}, 12, Qt::black},
-    {7, "Alice Springs: The Facts", {7080, 5640, 4155, 375}, 12, Qt::black},
-    {8, "Alice Springs: Development", {7080, 6120, 4155, 375}, 12, Qt::black},
-    {9, "Venice: The Facts", {7080, 6720, 4155, 375}, 12, Qt::black},
-    {10, "Venice: Development", {7080, 7200, 4155, 375}, 12, Qt::black},
-    {20, "Teachers' Guide", {1200, 2760, 3135, 495}, 14.25f, kNavy},
-    {19, "Acknowledgments", {120, 7920, 2835, 495}, 14.25f, kNavy},
-    {17, "Multiple Choice Wizard", {3000, 7920, 3795, 495}, 15.75f, kNavy},
-    {18, "Worksheet Catalogue", {6840, 7920, 3675, 495}, 15.75f, kNavy},
-    {16, "Exit", {10560, 7920, 1245, 495}, 18, Qt::black},
+    {15, "Kinver: The Facts", {720, 4560, 4155, 375}, 12, Qt::black, "kinver1"},
+    {0, "Kinver: Development", {720, 5040, 4155, 375}, 12, Qt::black, "kinver2"},
+    {1, "Blandford Forum: The Facts", {720, 5640, 4155, 375}, 12, Qt::black, "blandford1"},
+    {2, "Blandford Forum: Development", {720, 6120, 4155, 375}, 12, Qt::black, "blandford2"},
+    {3, "Manchester: The Facts", {720, 6720, 4155, 375}, 12, Qt::black, "manchester1"},
+    {4, "Manchester: Development", {720, 7200, 4155, 375}, 12, Qt::black, "manchester2"},
+    {5, "The Mbuti: The Facts", {7080, 4560, 4155, 375}, 12, Qt::black, "mbuti1"},
+    {6, "The Mbuti: Development", {7080, 5040, 4155, 375}, 12, Qt::black, "mbuti2"},
+    {7, "Alice Springs: The Facts", {7080, 5640, 4155, 375}, 12, Qt::black, "alicesprings1"},
+    {8, "Alice Springs: Development", {7080, 6120, 4155, 375}, 12, Qt::black, "alicesprings2"},
+    {9, "Venice: The Facts", {7080, 6720, 4155, 375}, 12, Qt::black, "venice1"},
+    {10, "Venice: Development", {7080, 7200, 4155, 375}, 12, Qt::black, "venice2"},
+    {20, "Teachers' Guide", {1200, 2760, 3135, 495}, 14.25f, kNavy, nullptr},
+    {19, "Acknowledgments", {120, 7920, 2835, 495}, 14.25f, kNavy, nullptr},
+    {17, "Multiple Choice Wizard", {3000, 7920, 3795, 495}, 15.75f, kNavy, nullptr},
+    {18, "Worksheet Catalogue", {6840, 7920, 3675, 495}, 15.75f, kNavy, nullptr},
+    {16, "Exit", {10560, 7920, 1245, 495}, 18, Qt::black, nullptr},
 };
+
+const Entry* entryOf(int index) {
+    for (const Entry& e : kEntries) {
+        if (e.index == index) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
 
 struct Heading {
     const char* caption;
@@ -142,13 +152,11 @@ void intro0::Option2_Click() {
 }
 
 void intro0::Label2_Click(int index) {
+    const Entry* entry = entryOf(index);
+    if (entry && entry->caseStudy) {
+        openCaseStudy(index, QString::fromLatin1(entry->caseStudy));
+    }
     switch (index) {
-    case 3:
-        forms().show<manchester1>();
-        break;
-    case 4:
-        forms().show<manchester2>();
-        break;
     case 16:
         openExitConfirmation();
         break;
@@ -164,9 +172,6 @@ void intro0::Label2_Click(int index) {
     case 20:
         openGuide();
         break;
-    default:
-        notInThisEdition(index);
-        break;
     }
     // The click follows the action, after the new screen has been shown.
     m_program.play(QStringLiteral("wav\\click.wav"));
@@ -178,11 +183,23 @@ void intro0::openExitConfirmation() {
     forms().show<Titlefrm>();
 }
 
-void intro0::notInThisEdition(int index) {
-    QString entry = Label2[index].Caption();
-    const QString place = entry.left(entry.indexOf(QLatin1Char(':')));
-    m_program.dialogs.message(
-        QStringLiteral("The case study \"%1\" is not part of this edition of Placeworks. "
-                       "This edition contains the Manchester case study.")
-            .arg(place));
+// Reads the entry's case-study file afresh and shows its menu. A missing or damaged file
+// is reported and the main menu stays as it was; nothing of the case study is loaded.
+void intro0::openCaseStudy(int index, const QString& id) {
+    using casestudy::CaseStudies;
+    const CaseStudies::Result r = m_program.caseStudies.open(id);
+    switch (r.status) {
+    case CaseStudies::Status::Opened:
+        forms().show<CaseStudyMenu>(id);
+        break;
+    case CaseStudies::Status::Missing:
+        m_program.dialogs.message(
+            QStringLiteral("The case study \"%1\" is not installed on this computer, so it "
+                           "cannot be opened. The other case studies can be used as usual.")
+                .arg(Label2[index].Caption()));
+        break;
+    case CaseStudies::Status::Damaged:
+        m_program.dialogs.message(CaseStudies::describe(r));
+        break;
+    }
 }

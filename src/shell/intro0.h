@@ -41,7 +41,7 @@ private:
     void openWizard();
     void openCatalogue();
     void openExitConfirmation();
-    void notInThisEdition(int index);
+    void openCaseStudy(int index, const QString& id);
 
     Program& m_program;
     forms::OptionGroup m_sound{this};

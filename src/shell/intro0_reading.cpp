@@ -1,9 +1,9 @@
 // The main menu's entries that open the reading screens.
+#include "core/program.h"
 #include "reading/guide.h"
 #include "reading/pagedrawings.h"
 #include "reading/teacher.h"
 #include "shell/intro0.h"
-#include "shell/program.h"
 
 using reading::PageDrawings;
 

@@ -1,10 +1,10 @@
 #include "shell/titlefrm.h"
 
+#include "core/dressform.h"
+#include "core/grey.h"
+#include "core/program.h"
 #include "forms/display.h"
-#include "shell/dressform.h"
-#include "shell/grey.h"
 #include "shell/intro0.h"
-#include "shell/program.h"
 
 using forms::Align;
 using forms::BackStyle;

@@ -11,7 +11,7 @@ const QString kClick = QStringLiteral("wav\\click.wav");
 enum { Rochdale, Stockport, Wigan, Manchester, Oldham };
 
 TEST_F(ActivityTest, MovesOutsideThePressedLabelKeepDraggingIt) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     forms::Label& oldham = s.Label2[Oldham];
     press(centreOf(oldham));
     const QPoint far(600, 100); // over the map, far from the label
@@ -26,7 +26,7 @@ TEST_F(ActivityTest, MovesOutsideThePressedLabelKeepDraggingIt) {
 }
 
 TEST_F(ActivityTest, ADroppedLabelSnapsIntoItsBoxWithOneThud) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     place(s, Rochdale, Rochdale);
     EXPECT_EQ(s.Label2[Rochdale].Left(), 7530.0f);
     EXPECT_EQ(s.Label2[Rochdale].Top(), 1800.0f);
@@ -40,7 +40,7 @@ TEST_F(ActivityTest, ADroppedLabelSnapsIntoItsBoxWithOneThud) {
 }
 
 TEST_F(ActivityTest, RightButtonDoesNotDragButItsReleaseDrops) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     forms::Label& wigan = s.Label2[Wigan];
     dragTo(wigan, centreOf(s.Label1[Wigan].rect()), Qt::RightButton);
     EXPECT_EQ(wigan.Left(), 840.0f);
@@ -61,7 +61,7 @@ TEST_F(ActivityTest, RightButtonDoesNotDragButItsReleaseDrops) {
 }
 
 TEST_F(ActivityTest, MapNamesCannotBeDragged) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     forms::Label& bury = s.Label5[7];
     const forms::TwipRect before = bury.rect();
     const engine::Layout layout = s.layout();
@@ -75,7 +75,7 @@ TEST_F(ActivityTest, MapNamesCannotBeDragged) {
 }
 
 TEST_F(ActivityTest, AllPlacedShowsCheckScoreAndTheResultsOverTheActivity) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     for (int i : {Oldham, Stockport, Manchester, Rochdale}) {
         place(s, i, i);
         EXPECT_FALSE(s.Label3[2].Visible()) << i;
@@ -95,7 +95,7 @@ TEST_F(ActivityTest, AllPlacedShowsCheckScoreAndTheResultsOverTheActivity) {
         << results->Label1.Caption().toStdString();
     EXPECT_EQ(sound.played, QStringList{kClick});
     // The activity stays as it was underneath.
-    EXPECT_TRUE(forms.isLoaded<manchester1lab>());
+    EXPECT_TRUE(isLoaded<manchester1lab>());
     EXPECT_TRUE(s.isVisible());
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(s.Label2[i].Left(), placed.labels[size_t(i)].left);
@@ -110,7 +110,7 @@ TEST_F(ActivityTest, AllPlacedShowsCheckScoreAndTheResultsOverTheActivity) {
 }
 
 TEST_F(ActivityTest, SwappingOldhamAndRochdaleScoresThreeEveryTime) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     place(s, Oldham, Rochdale);
     place(s, Rochdale, Oldham);
     for (int i : {Stockport, Wigan, Manchester}) {
@@ -124,7 +124,7 @@ TEST_F(ActivityTest, SwappingOldhamAndRochdaleScoresThreeEveryTime) {
 }
 
 TEST_F(ActivityTest, CheckScoreStaysOnceShownAndStartAgainRestores) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     const engine::Layout opening = s.layout();
     for (int i = 0; i < 5; ++i) {
         place(s, i, i);
@@ -147,21 +147,21 @@ TEST_F(ActivityTest, CheckScoreStaysOnceShownAndStartAgainRestores) {
 }
 
 TEST_F(ActivityTest, ExitUnloadsAndTheNextOpeningStartsAfresh) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     place(s, Wigan, Wigan);
     state.score = 2;
     sound.played.clear();
     click(s.Label3[0]);
     settle();
-    EXPECT_FALSE(forms.isLoaded<manchester1lab>());
+    EXPECT_FALSE(isLoaded<manchester1lab>());
     EXPECT_EQ(state.score, 0);
     EXPECT_EQ(sound.played, QStringList{kClick});
-    manchester1lab& again = open<manchester1lab>();
+    LabellingScreen& again = open<manchester1lab>();
     EXPECT_EQ(again.Label2[Wigan].Left(), 840.0f);
 }
 
 TEST_F(ActivityTest, TwoLabelsInOneBoxCountTowardReadiness) {
-    manchester2lab& s = open<manchester2lab>();
+    LabellingScreen& s = open<manchester2lab>();
     place(s, 0, 0);
     place(s, 1, 0);
     place(s, 2, 2);
@@ -173,7 +173,7 @@ TEST_F(ActivityTest, TwoLabelsInOneBoxCountTowardReadiness) {
 }
 
 TEST_F(ActivityTest, TrueFalseScoresByColumn) {
-    manchester2ord& s = open<manchester2ord>();
+    OrderingScreen& s = open<manchester2ord>();
     // Own columns, in an order within each column that is not the statements' own.
     for (int i = 0; i < 10; ++i) {
         place(s, i, i < 5 ? 4 - i : 14 - i);
@@ -196,7 +196,7 @@ TEST_F(ActivityTest, TrueFalseScoresByColumn) {
 }
 
 TEST_F(ActivityTest, SentenceEndingsSwappedScoreFour) {
-    manchester1ord& s = open<manchester1ord>();
+    OrderingScreen& s = open<manchester1ord>();
     for (int i = 0; i < 6; ++i) {
         place(s, i, i == 0 ? 2 : i == 2 ? 0 : i);
     }
@@ -206,7 +206,7 @@ TEST_F(ActivityTest, SentenceEndingsSwappedScoreFour) {
 
 TEST_F(ActivityTest, NoSoundsWhenSoundIsOff) {
     state.soundon = 0;
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     place(s, Wigan, Wigan);
     click(s.Label3[1]);
     EXPECT_TRUE(sound.played.isEmpty());
@@ -214,7 +214,7 @@ TEST_F(ActivityTest, NoSoundsWhenSoundIsOff) {
 }
 
 TEST_F(ActivityTest, ButtonsLightUnderThePointerAndDimOverTheBackground) {
-    manchester1ord& s = open<manchester1ord>();
+    OrderingScreen& s = open<manchester1ord>();
     moveTo(centreOf(s.Label3[1]));
     EXPECT_EQ(s.Label3[1].backStyle(), forms::BackStyle::Opaque);
     moveTo(QPoint(400, 385)); // bare background, between the boxes and the word labels

@@ -2,6 +2,7 @@
 // menus open them.
 #include "activitytest.h"
 #include "shell/casestudymenu.h"
+#include "support/casestudyscreens.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, SetUpTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ActivityTest, BoroughMapIsDarkBlueWithItsMapUnderTheNames) {
-    manchester1lab& s = open<manchester1lab>();
+    LabellingScreen& s = open<manchester1lab>();
     EXPECT_EQ(s.backColor(), QColor(0, 51, 154));
     ASSERT_TRUE(s.Image1.contains(0));
     EXPECT_FALSE(s.Image1[0].picture().isNull());
@@ -106,17 +107,17 @@ TEST_F(ActivityTest, BoroughMapIsDarkBlueWithItsMapUnderTheNames) {
 
 TEST_F(ActivityTest, IndustryPicturesLoadAndAMissingOneIsReportedOnce) {
     emptyFolder(QStringLiteral("images"));
-    manchester2lab& s = open<manchester2lab>(QStringLiteral("Manchester: Development"));
+    LabellingScreen& s = open<manchester2lab>(QStringLiteral("Manchester: Development"));
     EXPECT_EQ(dialogs.shown.size(), 4) << "each of the four pictures is missing";
     EXPECT_EQ(s.Label2[3].Caption(), QStringLiteral("Banking")) << "set-up went on";
-    forms.unload<manchester2lab>();
+    forms.unload<manchester2lab::Class>(manchester2lab::id());
     settle();
     open<manchester2lab>();
     EXPECT_EQ(dialogs.shown.size(), 4);
 }
 
 TEST_F(ActivityTest, TrueFalseStatementsUseATypographicApostrophe) {
-    manchester2ord& s = open<manchester2ord>();
+    OrderingScreen& s = open<manchester2ord>();
     EXPECT_EQ(s.Label2[4].Caption(),
               QString::fromUtf8("All Manchester\u2019s mills have been destroyed."));
     EXPECT_EQ(s.Label2[6].Caption(),
@@ -126,18 +127,18 @@ TEST_F(ActivityTest, TrueFalseStatementsUseATypographicApostrophe) {
 
 // The menus pass their own titles: the entries are clicked with the real mouse.
 TEST_F(ActivityTest, MenusOpenTheirActivitiesUnderTheirOwnTitles) {
-    manchester1& facts = forms.show<manchester1>();
+    CaseStudyMenu& facts = casestudyscreens::show<manchester1>(program);
     click(facts.label3[1]);
-    auto* lab = forms.loaded<manchester1lab>();
+    auto* lab = loaded<manchester1lab>();
     ASSERT_NE(lab, nullptr);
     EXPECT_EQ(top(), lab);
     EXPECT_EQ(lab->Label6.Caption(), QStringLiteral("Manchester: The Facts"));
-    EXPECT_TRUE(forms.isLoaded<manchester1>()) << "the menu stays underneath";
+    EXPECT_TRUE(isLoaded<manchester1>()) << "the menu stays underneath";
     EXPECT_EQ(sound.played, QStringList{QStringLiteral("wav\\click.wav")});
 
-    manchester2& development = forms.show<manchester2>();
+    CaseStudyMenu& development = casestudyscreens::show<manchester2>(program);
     click(development.label3[3]);
-    auto* ord = forms.loaded<manchester2ord>();
+    auto* ord = loaded<manchester2ord>();
     ASSERT_NE(ord, nullptr);
     EXPECT_EQ(top(), ord);
     EXPECT_EQ(ord->Label6.Caption(), QStringLiteral("Manchester: Development"));

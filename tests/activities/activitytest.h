@@ -1,7 +1,6 @@
 #pragma once
 
-#include "activities/activityscreens.h"
-#include "activities/openactivity.h"
+#include "support/casestudyscreens.h"
 #include "support/programfixture.h"
 
 #include <QTest>
@@ -14,9 +13,9 @@ class ActivityTest : public ProgramFixture {
 protected:
     ActivityTest() { state.soundon = 1; }
 
-    template <class S> S& open(const QString& title = QStringLiteral("Manchester: The Facts")) {
-        openActivity<S>(program, title);
-        return *forms.loaded<S>();
+    template <class S>
+    typename S::Class& open(const QString& title = QStringLiteral("Manchester: The Facts")) {
+        return casestudyscreens::openActivity<S>(program, title);
     }
 
     // A twip position of the display, in its pixels.

@@ -2,6 +2,7 @@
 
 #include "media/textfile/textfileerror.h"
 #include "quiz/file/quizfile.h"
+#include "shell/navigation.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ media::Answer ObservingDialogs::message(const QString& text, media::Buttons butt
 
 AuthoringFixture::AuthoringFixture() {
     forms.setContext(&authoring);
+    installMenus(authoring);
     // As the main menu leaves it.
     state.soundon = 1;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kMapSource = PW_SOURCE_DIR "/content/pictures/borough-map.json";
+const QString kMapSource = PW_SOURCE_DIR "/content/manchester/pictures/borough-map.json";
 const QString kMapPicture = PW_DATA_DIR "/images/manchester map.jpg";
 
 // The labelling screen's answer boxes and map names (twips), with the colour of their text.

@@ -4,11 +4,11 @@ import os
 import shutil
 import unittest
 
-from harness import BACKDROP, BLACK, ROOT, SCREEN, Journey, Printer
-
-
-def centre(left, top, width, height):
-    return left + width / 2, top + height / 2
+from casestudies import (ACTIVITY_CHECK, QUIZ_NEXT, QUIZ_OPTION_TOPS, RESULTS_EXIT,
+                         RESULTS_MESSAGE, VIEWER_EXIT, VIEWER_NEXT, centre)
+from casestudies import STUDY as CASE_STUDY_ENTRIES
+from casestudies import quiz_answers
+from harness import BACKDROP, BLACK, SCREEN, Journey, Printer
 
 
 # Main menu entries, as designed (twips).
@@ -23,32 +23,11 @@ MENU = {
     "catalogue": centre(6840, 7920, 3675, 495),
 }
 # Case-study menu entries.
-STUDY = {
-    "key facts": (6360 + 997, 120 + 247),
-    "notes": centre(8640, 120, 3195, 495),
-    "quiz": centre(120, 7920, 3195, 495),
-    "labelling": centre(3600, 7920, 3195, 495),
-    "ordering": centre(7080, 7920, 3195, 495),
-    "exit": centre(10560, 7920, 1245, 495),
-}
-QUIZ_OPTION_TOPS = (5400, 6000, 6600, 7200)
-QUIZ_NEXT = centre(6000, 7920, 3765, 495)
+STUDY = dict(CASE_STUDY_ENTRIES, **{"key facts": (6360 + 997, 120 + 247)})
 QUIZ_EXIT = centre(10560, 7920, 1245, 495)
 RESULTS_BUTTON = centre(240, 1800, 3765, 495)  # Print Certificate / Check Wrong Answers
-RESULTS_EXIT = centre(10560, 7920, 1245, 495)
 RESULTS_NAME = centre(3120, 6600, 5760, 615)
-RESULTS_MESSAGE = (0, 5400, 12000, 855)
 WRONG_EXIT = centre(10560, 7920, 1245, 495)
-ACTIVITY_CHECK = centre(6000, 7920, 2565, 495)
-VIEWER_EXIT = centre(10680, 7920, 1125, 495)
-VIEWER_NEXT = centre(6720, 7920, 2685, 495)
-
-
-def quiz_answers(name):
-    """The correct answer (1..4) of each question of a shipped quiz file."""
-    with open(os.path.join(ROOT, "data", "multiple", name), "rb") as f:
-        lines = f.read().decode("cp1252").split("\r\n")
-    return [int(lines[2 + 7 * q + 5]) for q in range(10)]
 
 
 class PupilJourney(Journey):
@@ -342,6 +321,30 @@ class MissingData(PupilJourney):
         app.click(*MENU["acknowledgments"])
         self.assertGreater(app.dismiss_dialogs(), 0)
         self.assertTrue(app.running())
+
+
+class CaseStudyNotInstalled(PupilJourney):
+    """A case-study file removed: its entry says so, and the rest of the program works."""
+
+    def prepare(self, folder):
+        os.remove(os.path.join(folder, "casestudies", "manchester2.json"))
+
+    def test_entry_says_not_installed_and_the_other_case_study_works(self):
+        app = self.app
+        self.start_to_menu()
+        app.click(*MENU["development"])
+        app.wait_dialog("the case study is not installed")
+        app.screenshot("not-installed")
+        self.assertIn("not installed", " ".join(app.screen_text().split()))
+        app.answer()
+        app.wait_colour(11800, 3000, SCREEN, "the main menu again")
+        app.click(*MENU["facts"])
+        app.wait_for("the facts menu's picture", lambda: app.pixel(*self.PICTURE_POINT) not in
+                     (SCREEN, BACKDROP))
+        app.click(*STUDY["quiz"])
+        app.wait_colour(11800, 3000, SCREEN, "the quiz screen")
+        self.answer_quiz(quiz_answers("Manchester Facts.txt"))
+        app.wait_for("the results", lambda: "10 out of 10" in self.results_text(), timeout=20)
 
 
 def setUpModule():

@@ -2,6 +2,7 @@
 // buttons that stand out on the dark screens, bold captions that are bold.
 #include "forms/display.h"
 #include "forms/forms.h"
+#include "forms/label.h"
 #include "forms/optionbutton.h"
 
 #include <QFile>
@@ -28,8 +29,18 @@ public:
         Choice.setCaption(QStringLiteral("North West"));
         Choice.setBackColor(kScreenBlue);
         Choice.setForeColor(kYellow);
+        // One word a little wider than its box in the bold stand-in face.
+        Button.setRect(120, 7920, 2835, 495);
+        forms::FontSpec bold{QStringLiteral("Tahoma"), 14.25f};
+        bold.bold = true;
+        Button.setFont(bold);
+        Button.setAlignment(forms::Align::Center);
+        Button.setCaption(QStringLiteral("Acknowledgments"));
+        Button.setBackColor(Qt::black);
+        Button.setForeColor(kYellow);
     }
     forms::OptionButton Choice{this};
+    forms::Label Button{this};
 };
 
 int pixelsLike(const QImage& image, const QRect& area, const std::function<bool(QColor)>& like) {
@@ -71,6 +82,16 @@ TEST_P(LookTest, AnOptionButtonStandsOutOnTheDarkScreen) {
     const QImage chosen = screen.Choice.grab().toImage();
     EXPECT_GT(pixelsLike(chosen, indicator, yellow), indicator.width())
         << "the chosen one has a dot in the text colour";
+}
+
+TEST_P(LookTest, AWordWiderThanItsLabelIsNarrowedNotCutOff) {
+    Dark& screen = forms.show<Dark>();
+    const QImage image = screen.Button.grab().toImage();
+    const auto yellow = [](QColor c) { return c.red() > 120 && c.green() > 120 && c.blue() < 100; };
+    EXPECT_GT(pixelsLike(image, image.rect(), yellow), 0) << "the caption is drawn";
+    const int edge = qMax(1, image.width() / 100);
+    EXPECT_EQ(pixelsLike(image, QRect(0, 0, edge, image.height()), yellow), 0);
+    EXPECT_EQ(pixelsLike(image, QRect(image.width() - edge, 0, edge, image.height()), yellow), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, LookTest, ::testing::Values(QSize(800, 600), QSize(1920, 1080)));

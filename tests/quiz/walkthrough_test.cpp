@@ -2,6 +2,7 @@
 #include "quiz/quizfixture.h"
 #include "shell/casestudymenu.h"
 #include "shell/intro0.h"
+#include "support/casestudyscreens.h"
 
 namespace {
 
@@ -9,14 +10,14 @@ const QString kFacts = QStringLiteral("multiple/Manchester Facts.txt");
 
 class WalkthroughTest : public QuizFixture {
 protected:
-    manchester1& factsMenu() {
+    CaseStudyMenu& factsMenu() {
         intro0& menu = forms.show<intro0>();
         click(menu.Label2[3]); // "Manchester: The Facts"
-        manchester1* facts = forms.loaded<manchester1>();
+        CaseStudyMenu* facts = loaded<manchester1>();
         EXPECT_NE(facts, nullptr);
         return *facts;
     }
-    multiple* multipleChoice(manchester1& menu) {
+    multiple* multipleChoice(CaseStudyMenu& menu) {
         click(menu.label3[0]);
         return forms.loaded<multiple>();
     }
@@ -24,7 +25,7 @@ protected:
 
 TEST_F(WalkthroughTest, AWholeQuizFromTheMenuAndBack) {
     writeFile(kFacts, quizFileBytes(QStringLiteral("Manchester Facts")));
-    manchester1& menu = factsMenu();
+    CaseStudyMenu& menu = factsMenu();
     multiple* quiz = multipleChoice(menu);
     ASSERT_NE(quiz, nullptr);
     EXPECT_EQ(top(), quiz);
@@ -67,7 +68,7 @@ TEST_F(WalkthroughTest, AWholeQuizFromTheMenuAndBack) {
 
 TEST_F(WalkthroughTest, FullMarksExitFromTheResults) {
     writeFile(kFacts, quizFileBytes(QStringLiteral("Manchester Facts")));
-    manchester1& menu = factsMenu();
+    CaseStudyMenu& menu = factsMenu();
     multiple* quiz = multipleChoice(menu);
     ASSERT_NE(quiz, nullptr);
     std::array<int, 10> answers{};
@@ -103,7 +104,7 @@ TEST_P(BadQuizFile, ReportsAndStaysOnTheMenu) {
         const QList<QByteArray> all = quizFileBytes(QStringLiteral("Cut Short")).split('\n');
         writeFile(kFacts, all.mid(0, GetParam().lines).join('\n') + '\n');
     }
-    manchester1& menu = factsMenu();
+    CaseStudyMenu& menu = factsMenu();
     sound.played.clear();
     EXPECT_EQ(multipleChoice(menu), nullptr);
     EXPECT_EQ(top(), &menu);
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadQuizFile,
 
 TEST_F(WalkthroughTest, ChoosingTheQuizAgainReloadsTheFile) {
     writeFile(kFacts, quizFileBytes(QStringLiteral("First Version")));
-    manchester1& menu = factsMenu();
+    CaseStudyMenu& menu = factsMenu();
     multiple* quiz = multipleChoice(menu);
     ASSERT_NE(quiz, nullptr);
     next(*quiz);

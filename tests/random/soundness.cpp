@@ -1,13 +1,13 @@
 #include "soundness.h"
 
 #include "authoring/register/worksheetregister.h"
+#include "core/grey.h"
+#include "core/programstate.h"
 #include "media/textfile/fieldreader.h"
 #include "media/textfile/textfileerror.h"
 #include "quiz/file/quizfile.h"
 #include "shell/casestudymenu.h"
-#include "shell/grey.h"
 #include "shell/intro0.h"
-#include "shell/programstate.h"
 #include "shell/titlefrm.h"
 #ifdef PW_WITH_READING
 #include "reading/guide.h"
@@ -19,7 +19,7 @@
 #include "quiz/wrong.h"
 #endif
 #ifdef PW_WITH_ACTIVITIES
-#include "activities/activityscreens.h"
+#include "activities/activityscreen.h"
 #endif
 #ifdef PW_WITH_AUTHORING
 #include "authoring/wizard.h"
@@ -35,20 +35,18 @@ namespace {
 
 const std::unordered_set<std::type_index>& programScreens() {
     static const std::unordered_set<std::type_index> kinds = {
-        typeid(Titlefrm),       typeid(Grey),           typeid(intro0),
-        typeid(manchester1),    typeid(manchester2),
+        typeid(Titlefrm),        typeid(Grey),           typeid(intro0), typeid(CaseStudyMenu),
 #ifdef PW_WITH_READING
-        typeid(teacher),        typeid(guide),
+        typeid(teacher),         typeid(guide),
 #endif
 #ifdef PW_WITH_QUIZ
-        typeid(multiple),       typeid(Welldone),       typeid(Wrong),
+        typeid(multiple),        typeid(Welldone),       typeid(Wrong),
 #endif
 #ifdef PW_WITH_ACTIVITIES
-        typeid(manchester1lab), typeid(manchester2lab), typeid(manchester1ord),
-        typeid(manchester2ord),
+        typeid(LabellingScreen), typeid(OrderingScreen),
 #endif
 #ifdef PW_WITH_AUTHORING
-        typeid(wizard),         typeid(worksheets),
+        typeid(wizard),          typeid(worksheets),
 #endif
     };
     return kinds;

@@ -4,6 +4,7 @@
 #include "reading/teacher.h"
 #include "shell/casestudymenu.h"
 #include "shell/intro0.h"
+#include "support/casestudyscreens.h"
 
 namespace {
 
@@ -11,10 +12,10 @@ const QString kClick = QStringLiteral("wav\\click.wav");
 
 class MenusTest : public PageFixture {
 protected:
-    template <class Menu> Menu& openMenu(int entry) {
+    template <class Menu> CaseStudyMenu& openMenu(int entry) {
         menu = &forms.show<intro0>();
         click(menu->Label2[entry]);
-        Menu* m = forms.loaded<Menu>();
+        CaseStudyMenu* m = loaded<Menu>();
         EXPECT_NE(m, nullptr);
         EXPECT_EQ(top(), m);
         return *m;
@@ -40,8 +41,7 @@ class KeyFacts : public MenusTest, public ::testing::WithParamInterface<KeyFacts
 
 TEST_P(KeyFacts, OpensOnPageOneAndExitsToTheMenu) {
     const KeyFactsCase& c = GetParam();
-    CaseStudyMenu& m = c.menuEntry == 3 ? static_cast<CaseStudyMenu&>(openMenu<manchester1>(3))
-                                        : openMenu<manchester2>(4);
+    CaseStudyMenu& m = c.menuEntry == 3 ? openMenu<manchester1>(3) : openMenu<manchester2>(4);
     EXPECT_FLOAT_EQ(m.Image1.Left(), c.pictureLeft);
     sound.played.clear();
     click(m.label3[4]);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Menus, KeyFacts,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MenusTest, TeachersNotesOpenAOnePageSet) {
-    manchester2& m = openMenu<manchester2>(4);
+    CaseStudyMenu& m = openMenu<manchester2>(4);
     click(m.label3[5]);
     teacher* v = forms.loaded<teacher>();
     ASSERT_NE(v, nullptr);
@@ -90,7 +90,7 @@ TEST_F(MenusTest, TeachersNotesOpenAOnePageSet) {
 
 TEST_F(MenusTest, MissingFirstPageReportsAndStaysOnTheMenu) {
     writePages(QStringLiteral("other"), 1); // empties wmf and wmf2
-    manchester1& m = openMenu<manchester1>(3);
+    CaseStudyMenu& m = openMenu<manchester1>(3);
     state.pagecount = 7;
     click(m.label3[4]);
     ASSERT_EQ(dialogs.shown.size(), 1);

@@ -29,8 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
         NotesRow{"key manchester1", 1, "wmf\\key manchester1a.wmf", "wmf2\\key manchester1a.wmf"},
         NotesRow{"key manchester2", 2, "wmf\\key manchester2b.wmf", "wmf2\\key manchester2b.wmf"},
         NotesRow{"key manchester2", 3, "wmf\\key manchester2c.wmf", "wmf2\\key manchester2c.wmf"},
-        // Outside 1 to 3 both names are empty: loading them clears the images.
-        NotesRow{"key manchester2", 4, "", ""}, NotesRow{"key manchester2", 0, "", ""}));
+        NotesRow{"key kinver2", 4, "wmf\\key kinver2d.wmf", "wmf2\\key kinver2d.wmf"},
+        // Outside 1 to 4 both names are empty: loading them clears the images.
+        NotesRow{"key manchester2", 5, "", ""}, NotesRow{"key manchester2", 0, "", ""}));
 
 TEST(GuidePageNames, FiveNamedFiles) {
     EXPECT_EQ(guidePage(1).screen, QStringLiteral("wmf\\guide1.wmf"));

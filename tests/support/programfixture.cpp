@@ -1,5 +1,7 @@
 #include "support/programfixture.h"
 
+#include "shell/navigation.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -21,7 +23,7 @@ ProgramFixture::ProgramFixture()
               random,  files,   [this] { ended = true; }} {
     m_oldDir = QDir::currentPath();
     const QString data = QStringLiteral(PW_DATA_DIR);
-    for (const char* name : {"images", "wmf", "wmf2", "wav", "logo"}) {
+    for (const char* name : {"images", "wmf", "wmf2", "wav", "logo", "casestudies"}) {
         const QString n = QString::fromLatin1(name);
         if (QDir(data + QLatin1Char('/') + n).exists()) {
             QFile::link(data + QLatin1Char('/') + n, m_dir.path() + QLatin1Char('/') + n);
@@ -35,6 +37,7 @@ ProgramFixture::ProgramFixture()
     display.resize(800, 600);
     display.show();
     forms.setContext(&program);
+    installMenus(program);
 }
 
 ProgramFixture::~ProgramFixture() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program.h"
 #include "fakes/fakesoundplayer.h"
 #include "fakes/fixedrandom.h"
 #include "fakes/recordingprintservice.h"
@@ -8,7 +9,6 @@
 #include "forms/forms.h"
 #include "media/pictures/filepictures.h"
 #include "media/textfile/textfiles.h"
-#include "shell/program.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,6 +50,12 @@ protected:
     void settle(int ms = 0);
 
     forms::Screen* top() const { return forms.topScreen(); }
+
+    // Screens of a class that serves several ids, by their names (support/casestudyscreens.h).
+    template <class T> typename T::Class* loaded() const {
+        return forms.loaded<typename T::Class>(T::id());
+    }
+    template <class T> bool isLoaded() const { return loaded<T>() != nullptr; }
 
     ProgramState state;
     forms::Display display;

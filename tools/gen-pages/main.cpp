@@ -1,5 +1,7 @@
-// gen-pages CONTENT_DIR DATA_DIR: writes every page of CONTENT_DIR/pages as two Windows
-// Metafiles of the same name, DATA_DIR/wmf (screen) and DATA_DIR/wmf2 (print).
+// gen-pages CONTENT_DIR DATA_DIR: writes every page of CONTENT_DIR/pages and of
+// CONTENT_DIR/PLACE/pages as two Windows Metafiles of the same name, DATA_DIR/wmf (screen)
+// and DATA_DIR/wmf2 (print).
+#include "contentfiles.h"
 #include "fontmeasure.h"
 #include "pagelayout.h"
 #include "pagesource.h"
@@ -7,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSet>
 
@@ -32,11 +35,20 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// A map file named on a page is found in the page's place folder.
+void resolveMapFiles(pw::gen::PageSource& page, const QString& placeFolder) {
+    for (pw::gen::Block& b : page.blocks) {
+        if (b.kind == pw::gen::Block::Kind::Diagram && b.diagram == QLatin1String("map") &&
+            !b.args.isEmpty()) {
+            b.args.front() = QDir(placeFolder).absoluteFilePath(b.args.front());
+        }
+    }
+}
+
 void generate(const QString& contentDir, const QString& dataDir) {
-    const QDir pages(QDir(contentDir).filePath(QStringLiteral("pages")));
-    const QStringList sources = pages.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    const QStringList sources = pw::gen::contentFiles(contentDir, "pages", "*.txt");
     if (sources.isEmpty()) {
-        throw std::runtime_error("no page sources in " + pages.path().toStdString());
+        throw std::runtime_error("no page sources in " + contentDir.toStdString());
     }
     const QDir data(dataDir);
     for (const char* sub : {"wmf", "wmf2"}) {
@@ -47,8 +59,9 @@ void generate(const QString& contentDir, const QString& dataDir) {
     const pw::gen::FontMeasure measure;
     QSet<QString> names;
     for (const QString& source : sources) {
-        const pw::gen::PageSource page =
-            pw::gen::parsePage(readText(pages.filePath(source)), source);
+        pw::gen::PageSource page =
+            pw::gen::parsePage(readText(source), QFileInfo(source).fileName());
+        resolveMapFiles(page, pw::gen::placeFolderOf(source));
         if (names.contains(page.name)) {
             throw std::runtime_error("two sources make the page " + page.name.toStdString());
         }

@@ -14,50 +14,7 @@ const QColor kRedBrick(176, 78, 52);
 const QColor kDarkBrick(140, 62, 44);
 const QColor kCanal(60, 120, 150);
 
-// The stone edge of a canal bank, seen from the side.
-void wharf(QPainter& p, const QRectF& r) {
-    p.fillRect(r, QColor(170, 165, 155));
-    p.setPen(QPen(QColor(120, 115, 105), 1));
-    for (qreal x = r.left(); x < r.right(); x += r.height() * 2.5)
-        p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
-}
-
 } // namespace
-
-// The far bank mirrored into the water, faded, as a calm canal shows it.
-void reflect(QPainter& p, qreal waterline, qreal depth) {
-    const auto* image = dynamic_cast<const QImage*>(p.device());
-    if (!image)
-        return;
-    const qreal scale = image->height() / p.window().height();
-    const QImage bank =
-        image->copy(0, qRound((waterline - depth) * scale), image->width(), qRound(depth * scale))
-            .mirrored(false, true);
-    p.save();
-    p.setOpacity(0.3);
-    p.drawImage(QRectF(0, waterline, p.window().width(), depth), bank);
-    p.restore();
-}
-
-void canalSideCity(QPainter& p, QSizeF s) {
-    const qreal w = s.width(), h = s.height();
-    sky(p, QRectF(0, 0, w, h * 0.6), QColor(120, 180, 240), QColor(200, 230, 250));
-    sun(p, QPointF(w * 0.86, h * 0.14), h * 0.07);
-    cloud(p, QPointF(w * 0.2, h * 0.13), w * 0.18);
-    cloud(p, QPointF(w * 0.58, h * 0.09), w * 0.13);
-    // Warehouses and houses along the water, in the city's red and yellow bricks.
-    mill(p, QRectF(w * 0.0, h * 0.2, w * 0.3, h * 0.42), 5, 5, kRedBrick);
-    chimney(p, QPointF(w * 0.34, h * 0.42), w * 0.04, h * 0.3, true);
-    glassTower(p, QRectF(w * 0.42, h * 0.12, w * 0.07, h * 0.5), QColor(110, 160, 200));
-    terrace(p, QRectF(w * 0.36, h * 0.44, w * 0.3, h * 0.18), 4, QColor(196, 120, 70));
-    mill(p, QRectF(w * 0.68, h * 0.26, w * 0.32, h * 0.36), 4, 5, QColor(200, 150, 90));
-    tree(p, QPointF(w * 0.7, h * 0.62), h * 0.16);
-    wharf(p, QRectF(0, h * 0.62, w, h * 0.05));
-    water(p, QRectF(0, h * 0.67, w, h * 0.33), kCanal);
-    reflect(p, h * 0.67, h * 0.33);
-    narrowboat(p, QPointF(w * 0.3, h * 0.88), w * 0.56, QColor(30, 110, 60));
-    tree(p, QPointF(w * 0.97, h * 0.62), h * 0.2);
-}
 
 void skyline(QPainter& p, QSizeF s) {
     const qreal w = s.width(), h = s.height();

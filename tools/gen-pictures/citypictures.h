@@ -3,11 +3,10 @@
 #include <QPainter>
 #include <QSizeF>
 
-/// The city pictures of the menus, the title and results screens and the quiz screen. Each
-/// draws a whole picture of the given size in pixels.
+/// The city pictures of the menus and the quiz screen. Each draws a whole picture of the
+/// given size in pixels.
 namespace citypictures {
 
-void canalSideCity(QPainter& p, QSizeF size); // venicesm.jpg
 void skyline(QPainter& p, QSizeF size);       // Manchester.jpg
 void canalAndMills(QPainter& p, QSizeF size); // canalbig.jpg
 void cityIcon(QPainter& p, QSizeF size);      // manchestersm.jpg

@@ -1,10 +1,13 @@
-// gen-quizzes CONTENT_DIR DATA_DIR: writes every quiz of CONTENT_DIR/quizzes as
-// DATA_DIR/multiple/TITLE.txt, and the empty worksheet register DATA_DIR/multiple/track.txt.
+// gen-quizzes CONTENT_DIR DATA_DIR: writes every quiz of CONTENT_DIR/quizzes and of
+// CONTENT_DIR/PLACE/quizzes as DATA_DIR/multiple/TITLE.txt, and the empty worksheet register
+// DATA_DIR/multiple/track.txt.
+#include "contentfiles.h"
 #include "quizsource.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <cstdio>
@@ -28,10 +31,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 void generate(const QString& contentDir, const QString& dataDir) {
-    const QDir sources(QDir(contentDir).filePath(QStringLiteral("quizzes")));
-    const QStringList files = sources.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    const QStringList files = pw::gen::contentFiles(contentDir, "quizzes", "*.txt");
     if (files.isEmpty()) {
-        throw std::runtime_error("no quiz sources in " + sources.path().toStdString());
+        throw std::runtime_error("no quiz sources in " + contentDir.toStdString());
     }
     const QDir out(QDir(dataDir).filePath(QStringLiteral("multiple")));
     if (!out.mkpath(QStringLiteral("."))) {
@@ -40,7 +42,7 @@ void generate(const QString& contentDir, const QString& dataDir) {
     QSet<QString> titles;
     for (const QString& file : files) {
         const pw::gen::QuizSource quiz =
-            pw::gen::parseQuiz(QString::fromUtf8(readFile(sources.filePath(file))), file);
+            pw::gen::parseQuiz(QString::fromUtf8(readFile(file)), QFileInfo(file).fileName());
         if (titles.contains(quiz.title)) {
             throw std::runtime_error("two quizzes have the title " + quiz.title.toStdString());
         }

@@ -89,12 +89,21 @@ bool ready(const Layout& layout, int maxscore) {
 int score(const Layout& layout, Scoring scoring) {
     int total = 0;
     const std::size_t groupSize = layout.boxes.size() / 2;
+    const auto groupOf = [&](std::size_t i) {
+        if (i < layout.groups.size()) {
+            return layout.groups[i];
+        }
+        return i < groupSize ? 0 : 1;
+    };
     for (std::size_t i = 0; i < layout.boxes.size(); ++i) {
         if (scoring == Scoring::IndexMatch) {
             total += countOn(layout, i, i, i + 1);
-        } else {
-            const std::size_t first = i < groupSize ? 0 : groupSize;
-            total += countOn(layout, i, first, first + groupSize);
+            continue;
+        }
+        for (std::size_t j = 0; j < layout.labels.size(); ++j) {
+            if (groupOf(j) == groupOf(i)) {
+                total += countOn(layout, i, j, j + 1);
+            }
         }
     }
     return total;

@@ -16,8 +16,9 @@ struct Rect {
     float height = 0;
 };
 
-// IndexMatch: word label i counts on answer box i. Groups: boxes and labels form two
-// halves (0..4 and 5..9 on the ten-item screen); a label counts on any box of its half.
+// IndexMatch: word label i counts on answer box i. Groups: word label i and answer box i
+// belong to group groups[i] (without groups, to the first or the second half: 0..4 and
+// 5..9 on a ten-item screen); a label counts on any box of its own group.
 enum class Scoring { IndexMatch, Groups };
 
 // One screen's draggable layout, all three indexed 0..n-1.
@@ -25,6 +26,7 @@ struct Layout {
     std::vector<Rect> labels; // word labels (Label2), the only draggable elements
     std::vector<Rect> boxes;  // answer boxes (Label1)
     std::vector<Rect> homes;  // home slots (Label4), never moved after setUp
+    std::vector<int> groups;  // the group of item i under the Groups rule, or empty
 };
 
 // Set-up: home slot i takes word label i's width and height, then its Left and Top, so

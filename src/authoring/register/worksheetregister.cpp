@@ -24,9 +24,10 @@ void readRegister(media::FieldReader& file, RegisterState& state, Decoding decod
     }
 }
 
-void readQuietly(media::TextFiles& files, RegisterState& state, Decoding decoding) {
+void readQuietly(media::TextFiles& files, RegisterState& state, Decoding decoding,
+                 const QString& folder) {
     try {
-        media::FieldReader file = files.openForReading(kRegisterPath);
+        media::FieldReader file = files.openForReading(registerPath(folder));
         readRegister(file, state, decoding);
     } catch (const std::exception&) {
         // The readers of the list show whatever could be read; there is no one to tell.
@@ -35,12 +36,16 @@ void readQuietly(media::TextFiles& files, RegisterState& state, Decoding decodin
 
 } // namespace
 
-void startupRead(media::TextFiles& files, RegisterState& state) {
-    readQuietly(files, state, Decoding::AsStored);
+QString registerPath(const QString& folder) {
+    return folder + QStringLiteral("/track.txt");
 }
 
-void catalogueRead(media::TextFiles& files, RegisterState& state) {
-    readQuietly(files, state, Decoding::Comma);
+void startupRead(media::TextFiles& files, RegisterState& state, const QString& folder) {
+    readQuietly(files, state, Decoding::AsStored, folder);
+}
+
+void catalogueRead(media::TextFiles& files, RegisterState& state, const QString& folder) {
+    readQuietly(files, state, Decoding::Comma, folder);
 }
 
 QStringList registerLines(int count, const RegisterState& state) {
@@ -52,10 +57,12 @@ QStringList registerLines(int count, const RegisterState& state) {
     return lines;
 }
 
-void trackworksheets(media::TextFiles& files, RegisterState& state, const QString& title) {
+void trackworksheets(media::TextFiles& files, RegisterState& state, const QString& title,
+                     const QString& folder) {
+    const QString path = registerPath(folder);
     // A register that is not there yet is an empty one: the first save creates it.
-    if (files.exists(kRegisterPath)) {
-        media::FieldReader file = files.openForReading(kRegisterPath);
+    if (files.exists(path)) {
+        media::FieldReader file = files.openForReading(path);
         readRegister(file, state, Decoding::AsStored);
     } else {
         state.worksheetcount = 0;
@@ -67,11 +74,12 @@ void trackworksheets(media::TextFiles& files, RegisterState& state, const QStrin
     }
     checkSlot(count + 1);
     state.worksheetnames.at(count + 1) = title;
-    files.replace(kRegisterPath, registerLines(count + 1, state));
+    files.replace(path, registerLines(count + 1, state));
 }
 
-void delworksheet(media::TextFiles& files, RegisterState& state) {
-    media::FieldReader file = files.openForReading(kRegisterPath);
+void delworksheet(media::TextFiles& files, RegisterState& state, const QString& folder) {
+    const QString path = registerPath(folder);
+    media::FieldReader file = files.openForReading(path);
     readRegister(file, state, Decoding::AsStored);
     const int count = *state.worksheetcount;
     int found = 0;
@@ -85,7 +93,7 @@ void delworksheet(media::TextFiles& files, RegisterState& state) {
     QStringList lines = registerLines(count, state);
     lines.removeAt(found);
     lines[0] = QStringLiteral(" %1 ").arg(count - 1);
-    files.replace(kRegisterPath, lines);
+    files.replace(path, lines);
 
     for (int i = found; i < count; ++i)
         state.worksheetnames.at(i) = state.worksheetnames.at(i + 1);

@@ -23,6 +23,10 @@ std::vector<QByteArray> encodeLines(const QString& path, const QStringList& line
     std::vector<QByteArray> encoded;
     encoded.reserve(lines.size());
     for (const QString& line : lines) {
+        // A line break inside a line would read back as two lines and shift every field
+        // after it: such a file is refused, not written.
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
+            throw TextFileError(describe(path, QStringLiteral("a line holds a line break")));
         std::optional<QByteArray> bytes = encode1252(line);
         if (!bytes)
             throw TextFileError(describe(path, QStringLiteral("a character of \"") + line +

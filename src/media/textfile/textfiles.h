@@ -26,8 +26,9 @@ public:
     // Replaces the file's contents with the lines, each followed by CR LF. The bytes go to
     // a temporary file in the same folder, which is renamed over the old file only once
     // everything has been written, so a failure never leaves a half-written file. Throws
-    // TextFileError, leaving the old file as it was, when a character has no Windows-1252
-    // byte, the folder is missing, the name is refused, or writing fails.
+    // TextFileError, leaving the old file as it was, when a line holds a line break or a
+    // character with no Windows-1252 byte, the folder is missing, the name is refused, or
+    // writing fails.
     virtual void replace(const QString& path, const QStringList& lines);
 
 protected:

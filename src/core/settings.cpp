@@ -1,0 +1,42 @@
+#include "core/settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace settings {
+namespace {
+
+QString expanded(QString folder) {
+    folder = folder.trimmed();
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/"))) {
+        folder = QDir::homePath() + folder.mid(1);
+    }
+    while (folder.size() > 1 &&
+           (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))) {
+        folder.chop(1);
+    }
+    return folder;
+}
+
+} // namespace
+
+QString worksheetFolder(const QString& environment, const QStringList& configFiles,
+                        const QString& fallback) {
+    if (!environment.trimmed().isEmpty()) {
+        return expanded(environment);
+    }
+    for (const QString& file : configFiles) {
+        if (!QFileInfo(file).isFile()) {
+            continue;
+        }
+        const QSettings config(file, QSettings::IniFormat);
+        const QString folder = config.value(QStringLiteral("worksheets/folder")).toString();
+        if (!folder.trimmed().isEmpty()) {
+            return expanded(folder);
+        }
+    }
+    return fallback;
+}
+
+} // namespace settings
