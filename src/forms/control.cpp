@@ -26,12 +26,12 @@ int shiftBits(Qt::KeyboardModifiers m) {
            ((m & Qt::AltModifier) ? 4 : 0);
 }
 
-MouseArgs mouseArgs(const QMouseEvent& event, bool forMove) {
+MouseArgs mouseArgs(const QMouseEvent& event, bool forMove, const Scaling& scaling) {
     MouseArgs args;
     args.button = forMove ? buttonBits(event.buttons()) : buttonBits(event.button());
     args.shift = shiftBits(event.modifiers());
-    args.x = float(event.position().x()) * kTwipsPerPixel;
-    args.y = float(event.position().y()) * kTwipsPerPixel;
+    args.x = scaling.toTwips(event.position().x());
+    args.y = scaling.toTwips(event.position().y());
     return args;
 }
 
@@ -75,6 +75,14 @@ bool isCovered(const QWidget& w) {
         }
     }
     return false;
+}
+
+QRectF paintBorder(QPainter& painter, const QRectF& r, qreal width) {
+    painter.fillRect(QRectF(r.left(), r.top(), r.width(), width), Qt::black);
+    painter.fillRect(QRectF(r.left(), r.bottom() - width, r.width(), width), Qt::black);
+    painter.fillRect(QRectF(r.left(), r.top(), width, r.height()), Qt::black);
+    painter.fillRect(QRectF(r.right() - width, r.top(), width, r.height()), Qt::black);
+    return r.adjusted(width, width, -width, -width);
 }
 
 } // namespace forms

@@ -6,8 +6,10 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <type_traits>
 
 namespace forms {
@@ -23,8 +25,12 @@ struct MouseArgs {
     float y = 0;
 };
 
-MouseArgs mouseArgs(const QMouseEvent& event, bool forMove);
+MouseArgs mouseArgs(const QMouseEvent& event, bool forMove, const Scaling& scaling);
 int shiftBits(Qt::KeyboardModifiers modifiers);
+
+// Paints a single-line black border of the given width inside r; returns what is left
+// inside it.
+QRectF paintBorder(QPainter& painter, const QRectF& r, qreal width);
 
 // The handlers a control can have. An unset handler is an empty body. keyDown gets the
 // Qt key and the shift bits while the control has the keyboard focus, and returns
@@ -80,15 +86,20 @@ bool isCovered(const QWidget& widget);
 // once per double-click, triple-click or bounce (ClickGuard). Controls drawn by forms
 // itself take touch: a finger is the left button, so a tap clicks and a finger drags as
 // the mouse does; Qt's buttons and text fields get the mouse events Qt makes of a touch.
-template <class W> class Control : public W, public ControlCore {
+// Place and font follow the display's scaling; mouse and touch positions come back in
+// twips.
+template <class W> class Control : public W, public Scalable, public ControlCore {
     static constexpr bool kQtButton = std::is_base_of_v<QAbstractButton, W>;
     static constexpr bool kTouch = !kQtButton && !std::is_base_of_v<QLineEdit, W>;
 
 public:
-    explicit Control(QWidget* parent) : W(parent) {
+    explicit Control(QWidget* parent) : W(parent), m_styleFont(W::font()) {
         W::setMouseTracking(true);
         if constexpr (kTouch) {
             W::setAttribute(Qt::WA_AcceptTouchEvents);
+        }
+        if (!(scaling() == Scaling())) {
+            applyFont();
         }
     }
 
@@ -152,6 +163,20 @@ public:
     }
     QWidget& widget() override { return *this; }
 
+    // The designed font, drawn at the display's scale.
+    void setFont(const FontSpec& font) {
+        m_font = font;
+        applyFont();
+    }
+    const FontSpec& fontSpec() const { return m_font ? *m_font : kNoFont; }
+
+    Scaling scaling() const { return scalingOf(*this); }
+    void rescale() override {
+        place();
+        applyFont();
+        W::update();
+    }
+
 protected:
     bool event(QEvent* e) override {
         switch (e->type()) {
@@ -178,7 +203,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override {
         W::mouseMoveEvent(e);
         if (!m_swallowing && events.mouseMove) {
-            events.mouseMove(mouseArgs(*e, true));
+            events.mouseMove(mouseArgs(*e, true, scaling()));
         }
         e->accept();
     }
@@ -192,7 +217,7 @@ protected:
         W::mousePressEvent(e);
         m_pressed = true;
         if (events.mouseDown) {
-            events.mouseDown(mouseArgs(*e, false));
+            events.mouseDown(mouseArgs(*e, false, scaling()));
         }
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
@@ -211,7 +236,7 @@ protected:
             W::mouseReleaseEvent(e);
         } else {
             W::mouseReleaseEvent(e);
-            released(mouseArgs(*e, false), wasPressed && e->button() == Qt::LeftButton,
+            released(mouseArgs(*e, false, scaling()), wasPressed && e->button() == Qt::LeftButton,
                      W::rect().contains(e->position().toPoint()), e->globalPosition());
         }
     }
@@ -245,7 +270,23 @@ protected:
     // signals; text fields never.
     virtual bool clicksOnRelease() const { return true; }
 
-    virtual void place() { W::setGeometry(toPixelRect(m_rect)); }
+    virtual void place() { W::setGeometry(scaling().toPixelRect(m_rect)); }
+
+    // A control without a designed font keeps its style's font, scaled with the rest.
+    virtual void applyFont() {
+        if (m_font) {
+            W::setFont(scaling().font(*m_font));
+            return;
+        }
+        QFont font = m_styleFont;
+        const float s = scaling().scale();
+        if (font.pixelSize() > 0) {
+            font.setPixelSize(qMax(1, qRound(font.pixelSize() * s)));
+        } else {
+            font.setPointSizeF(font.pointSizeF() * s);
+        }
+        W::setFont(font);
+    }
 
 private:
     bool clicks() const {
@@ -292,8 +333,8 @@ private:
         }
         const QEventPoint& point = e.points().first();
         const QPointF at = point.position();
-        MouseArgs args{1, shiftBits(e.modifiers()), float(at.x()) * kTwipsPerPixel,
-                       float(at.y()) * kTwipsPerPixel};
+        const MouseArgs args{1, shiftBits(e.modifiers()), scaling().toTwips(at.x()),
+                             scaling().toTwips(at.y())};
         switch (e.type()) {
         case QEvent::TouchBegin:
             m_swallowing = false;
@@ -322,7 +363,11 @@ private:
         }
     }
 
+    static inline const FontSpec kNoFont{};
+
     TwipRect m_rect;
+    std::optional<FontSpec> m_font;
+    QFont m_styleFont;
     bool m_pressed = false;
     bool m_swallowing = false;
 };

@@ -23,8 +23,6 @@ public:
     void setBackColor(const QColor& c);
     QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor& c);
-    void setFont(const FontSpec& font);
-    const FontSpec& fontSpec() const { return m_font; }
     void setAlignment(Align a);
     Align alignment() const { return m_align; }
     void setBorder(bool single);
@@ -37,6 +35,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void applyFont() override;
 
 private:
     QFont fittedFont(const QRect& r, int flags);
@@ -47,7 +46,6 @@ private:
     BackStyle m_backStyle = BackStyle::Opaque;
     QColor m_backColor = Qt::black;
     QColor m_foreColor = Qt::black;
-    FontSpec m_font;
     Align m_align = Align::Left;
     bool m_border = false;
     bool m_lifted = false;

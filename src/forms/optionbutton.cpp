@@ -1,5 +1,6 @@
 #include "forms/optionbutton.h"
 
+#include "forms/indicatorstyle.h"
 #include "forms/readingorder.h"
 
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 namespace forms {
 
 OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {
+    setStyle(IndicatorStyle::instance());
     // Exclusive by its OptionGroup, which Qt prefers to the siblings when a button has
     // one; auto-exclusive so that screen readers call it a radio button.
     setAutoExclusive(true);

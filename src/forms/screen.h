@@ -20,7 +20,7 @@ class ControlCore;
 // control that lies wholly under another one is skipped, and a group of option buttons
 // is one stop (its chosen button). Escape clicks the screen's "Exit". Other keys that
 // nothing used go to the program-wide keys of Forms.
-class Screen : public QWidget {
+class Screen : public QWidget, public Scalable {
 public:
     explicit Screen(Forms& forms);
 
@@ -73,6 +73,14 @@ public:
     // Escape, the arrows and the program-wide keys, for a key that no control used.
     void screenKey(QKeyEvent& e);
 
+    // A maximised screen fills the display, whatever its size.
+    void setMaximised(bool maximised);
+    bool maximised() const { return m_maximised; }
+    // The display changed size from one twip size to another: a maximised screen fills
+    // it again, any other keeps its place relative to the display's centre.
+    void displayResized(QSizeF from, QSizeF to);
+    void rescale() override { place(); }
+
     Forms& forms() const { return m_forms; }
     // True once the screen has been unloaded; its handlers must do nothing more.
     bool unloaded() const { return m_unloaded; }
@@ -98,6 +106,7 @@ private:
     bool m_unloaded = false;
     ControlCore* m_exit = nullptr;
     bool m_designedOrder = false;
+    bool m_maximised = false;
 };
 
 } // namespace forms
