@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();
