@@ -109,7 +109,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Repaint as soon as the event loop runs, not after the platform's idle delay.
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
-    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

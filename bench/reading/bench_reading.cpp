@@ -98,7 +98,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     forms::loadApplicationFonts();
     // The pages are read by the program's relative names, from the shipped data folder.

@@ -13,7 +13,6 @@ int main(int argc, char** argv) {
     }
     // Repaint as soon as the event loop runs, not after the platform's idle delay.
     qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
-    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();

@@ -45,7 +45,6 @@ int main(int argc, char** argv) {
         std::cerr << "placeworks: " << options.error << "\n\n" << usage();
         return 2;
     }
-    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();

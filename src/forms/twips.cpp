@@ -77,12 +77,6 @@ void loadApplicationFonts() {
     }
 }
 
-void allowLargeCachedGlyphs() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-    }
-}
-
 QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }

@@ -91,11 +91,6 @@ float textWidthTwips(const FontSpec& design, const QString& text);
 // fonts-wine). Called once at start-up; harmless when the file is missing.
 void loadApplicationFonts();
 
-// Lets Qt keep glyphs of up to 256 device pixels in its glyph cache. Larger text is drawn
-// as outlines filled afresh at every paint, which on a 4K display makes a screen of text
-// many times slower to paint. Qt reads the limit once: call before the QApplication.
-void allowLargeCachedGlyphs();
-
 QColor rgb(int r, int g, int b);
 
 // A style sheet giving widgets of one class a background and a text colour (an invalid

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    forms::allowLargeCachedGlyphs();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();
