@@ -1,6 +1,6 @@
 // Placeworks: builds the program with its real services, shows the title screen and
-// runs the event loop. Data is read relative to the working directory, which must be
-// the program folder.
+// runs the event loop. Data is read relative to the working directory: the program folder
+// when the program runs from one, the package's data folder when it is installed.
 #include "core/program.h"
 #include "core/settings.h"
 #include "forms/display.h"
@@ -15,6 +15,7 @@
 #include "shell/titlefrm.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -29,6 +30,27 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Moves into the installed program's data folder, when it is installed, and chooses the
+// worksheet folder: the setting, else the program's own "multiple" or, installed, the
+// user's own folder (made when missing, so that the first save finds it).
+QString startIn() {
+    const QString installed = settings::installedDataFolder(
+        QCoreApplication::applicationDirPath(), QStringLiteral(PW_DATA_FROM_PROGRAM));
+    const QString environment = qEnvironmentVariable("PLACEWORKS_WORKSHEETS");
+    const QString system = QStringLiteral("/etc/placeworks.conf");
+    if (installed.isEmpty()) {
+        return settings::worksheetFolder(environment, {QStringLiteral("placeworks.conf"), system},
+                                         QStringLiteral("multiple"));
+    }
+    QDir::setCurrent(installed);
+    const QString own = settings::userWorksheetFolder();
+    const QString folder = settings::worksheetFolder(environment, {system}, own);
+    if (folder == own) {
+        QDir().mkpath(own);
+    }
+    return folder;
+}
 
 } // namespace
 
@@ -53,10 +75,7 @@ int main(int argc, char** argv) {
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
     installMenus(program);
-    program.worksheets = settings::worksheetFolder(
-        qEnvironmentVariable("PLACEWORKS_WORKSHEETS"),
-        {QStringLiteral("placeworks.conf"), QStringLiteral("/etc/placeworks.conf")},
-        QStringLiteral("multiple"));
+    program.worksheets = startIn();
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

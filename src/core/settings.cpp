@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace settings {
 namespace {
@@ -37,6 +38,22 @@ QString worksheetFolder(const QString& environment, const QStringList& configFil
         }
     }
     return fallback;
+}
+
+QString installedDataFolder(const QString& programDir, const QString& dataFromProgram) {
+    const QDir dir(programDir);
+    for (const char* data : {"images", "wmf", "wmf2", "wav", "logo", "multiple", "casestudies"}) {
+        if (dir.exists(QLatin1String(data))) {
+            return {};
+        }
+    }
+    const QString installed = QDir::cleanPath(dir.absoluteFilePath(dataFromProgram));
+    return QFileInfo(installed).isDir() ? installed : QString();
+}
+
+QString userWorksheetFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Placeworks/multiple");
 }
 
 } // namespace settings
