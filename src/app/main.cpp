@@ -1,6 +1,7 @@
 // Placeworks: builds the program with its real services, shows the title screen and
 // runs the event loop. Data is read relative to the working directory: the program folder
 // when the program runs from one, the package's data folder when it is installed.
+#include "app/options.h"
 #include "core/program.h"
 #include "core/settings.h"
 #include "forms/display.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QStyleFactory>
 #include <QTimer>
+#include <iostream>
 
 namespace {
 
@@ -35,8 +37,8 @@ protected:
 // worksheet folder: the setting, else the program's own "multiple" or, installed, the
 // user's own folder (made when missing, so that the first save finds it).
 QString startIn() {
-    const QString installed = settings::installedDataFolder(
-        QCoreApplication::applicationDirPath(), QStringLiteral(PW_DATA_FROM_PROGRAM));
+    const QString installed = settings::installedDataFolder(QCoreApplication::applicationDirPath(),
+                                                            QStringLiteral(PW_DATA_FROM_PROGRAM));
     const QString environment = qEnvironmentVariable("PLACEWORKS_WORKSHEETS");
     const QString system = QStringLiteral("/etc/placeworks.conf");
     if (installed.isEmpty()) {
@@ -55,12 +57,25 @@ QString startIn() {
 } // namespace
 
 int main(int argc, char** argv) {
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+        std::cout << usage();
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::cerr << "placeworks: " << options.error << "\n\n" << usage();
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();
 
     forms::Display display;
-    display.showOnScreen();
+    if (options.windowed) {
+        display.showWindowed();
+    } else {
+        display.showOnScreen();
+    }
     forms::Forms forms(display);
 
     ProgramState state;

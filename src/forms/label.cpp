@@ -5,7 +5,7 @@
 namespace forms {
 
 Label::Label(QWidget* parent) : Control<QWidget>(parent) {
-    QWidget::setFont(toScreenFont(m_font));
+    setFont(FontSpec{});
 }
 
 void Label::setCaption(const QString& text) {
@@ -32,10 +32,9 @@ void Label::setForeColor(const QColor& c) {
     update();
 }
 
-void Label::setFont(const FontSpec& font) {
-    m_font = font;
+void Label::applyFont() {
+    Control<QWidget>::applyFont();
     m_fitKey.clear();
-    QWidget::setFont(toScreenFont(font));
     update();
 }
 
@@ -56,27 +55,26 @@ void Label::setEnabled(bool enabled) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QRect r = QWidget::rect();
+    QRectF r = QWidget::rect();
     if (m_backStyle == BackStyle::Opaque) {
         p.fillRect(r, m_backColor);
     }
     if (m_border) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
+        r = paintBorder(p, r, scaling().lineWidth(devicePixelRatioF()));
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    p.setFont(fittedFont(r, flags));
+    p.setFont(fittedFont(r.toRect(), flags));
     p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
     p.drawText(r, flags, m_caption);
 }
 
 // The screens were laid out for fonts that the stand-in faces are a little wider than.
-// When the wrapped caption would need more lines than the label has room for, the
-// font is narrowed a step at a time (down to 80 %) so that no text is cut off.
+// When the wrapped caption would need more lines than the label has room for, or a word
+// is wider than the label, the font is narrowed a step at a time (down to 80 %) so that
+// no text is cut off.
 QFont Label::fittedFont(const QRect& r, int flags) {
     const QString key =
         m_caption + QString::number(r.width()) + QLatin1Char('x') + QString::number(r.height());
@@ -87,7 +85,8 @@ QFont Label::fittedFont(const QRect& r, int flags) {
     for (int stretch = 100; stretch >= 80; stretch -= 5) {
         font.setStretch(stretch);
         const QRect needed = QFontMetrics(font).boundingRect(r, flags, m_caption);
-        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height())) {
+        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height()) &&
+            needed.width() <= r.width()) {
             break;
         }
     }
