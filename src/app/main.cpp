@@ -35,7 +35,7 @@ protected:
 
 // Moves into the installed program's data folder, when it is installed, and chooses the
 // worksheet folder: the setting, else the program's own "multiple" or, installed, the
-// user's own folder (made when missing, so that the first save finds it).
+// user's own folder (made with the shipped quizzes on the first start).
 QString startIn() {
     const QString installed = settings::installedDataFolder(QCoreApplication::applicationDirPath(),
                                                             QStringLiteral(PW_DATA_FROM_PROGRAM));
@@ -49,7 +49,7 @@ QString startIn() {
     const QString own = settings::userWorksheetFolder();
     const QString folder = settings::worksheetFolder(environment, {system}, own);
     if (folder == own) {
-        QDir().mkpath(own);
+        settings::seedWorksheetFolder(own, QStringLiteral("multiple"));
     }
     return folder;
 }
@@ -60,6 +60,10 @@ int main(int argc, char** argv) {
     const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help) {
         std::cout << usage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << versionLine();
         return 0;
     }
     if (!options.error.empty()) {
