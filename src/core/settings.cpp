@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -54,6 +55,20 @@ QString installedDataFolder(const QString& programDir, const QString& dataFromPr
 QString userWorksheetFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Placeworks/multiple");
+}
+
+bool seedWorksheetFolder(const QString& folder, const QString& shipped) {
+    if (QFileInfo::exists(folder)) {
+        return true;
+    }
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    const QDir from(shipped);
+    for (const QString& name : from.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        QFile::copy(from.filePath(name), QDir(folder).filePath(name));
+    }
+    return true;
 }
 
 } // namespace settings

@@ -29,4 +29,10 @@ QString installedDataFolder(const QString& programDir, const QString& dataFromPr
 // user's data folder (XDG_DATA_HOME, by default ~/.local/share).
 QString userWorksheetFolder();
 
+// A user's first start: when folder is not there yet, makes it and copies into it the
+// quizzes that come with the program (every .txt file of shipped), so that the folder
+// starts as a program folder's "multiple" does. An existing folder is left as it is.
+// False when the folder cannot be made.
+bool seedWorksheetFolder(const QString& folder, const QString& shipped);
+
 } // namespace settings
