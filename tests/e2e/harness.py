@@ -262,16 +262,19 @@ class Accessibility:
 
 
 class Program:
-    """The staged program in a program folder of its own."""
+    """The staged program in a program folder of its own, or, given a command (the words
+    of a desktop entry's Exec line), that command started in an empty folder of its own."""
 
-    def __init__(self, display, binary, artifacts, prepare=None, extra_env=None):
+    def __init__(self, display, binary, artifacts, prepare=None, extra_env=None, command=None):
         self.display = display
         self.folder = tempfile.mkdtemp(prefix="pw-e2e-")
-        for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
-            src = os.path.join(ROOT, "data", name)
-            if os.path.isdir(src):
-                shutil.copytree(src, os.path.join(self.folder, name))
-        shutil.copy(binary, os.path.join(self.folder, "placeworks"))
+        if command is None:
+            for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
+                src = os.path.join(ROOT, "data", name)
+                if os.path.isdir(src):
+                    shutil.copytree(src, os.path.join(self.folder, name))
+            shutil.copy(binary, os.path.join(self.folder, "placeworks"))
+            command = ["./placeworks"]
         if prepare:
             prepare(self.folder)
         self.artifacts = artifacts
@@ -280,7 +283,7 @@ class Program:
         env = display.env()
         env.setdefault("ASAN_OPTIONS", "detect_leaks=0")
         env.update(extra_env or {})
-        self.proc = subprocess.Popen(["./placeworks"], cwd=self.folder, env=env,
+        self.proc = subprocess.Popen(command, cwd=self.folder, env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         self.shots = 0
 
@@ -454,6 +457,7 @@ class Journey(unittest.TestCase):
     accessibility = None
 
     extra_env = None
+    command = None  # None: the staged binary; else the words that start the program
     # The virtual display: width, height and device pixels to a pixel.
     display_size = (800, 600)
     density = None
@@ -462,7 +466,9 @@ class Journey(unittest.TestCase):
         """Changes the program folder before the program starts (missing data...)."""
 
     def setUp(self):
-        self.assertTrue(self.binary and os.path.exists(self.binary), "PLACEWORKS_BINARY not set")
+        if self.command is None:
+            self.assertTrue(self.binary and os.path.exists(self.binary),
+                            "PLACEWORKS_BINARY not set")
         self.artifacts = os.path.join(self.artifacts_root, self.id().split(".")[-1])
         shutil.rmtree(self.artifacts, ignore_errors=True)
         # Now and then a fresh X server refuses the program's first connection although
@@ -470,7 +476,7 @@ class Journey(unittest.TestCase):
         for attempt in range(3):
             self.display = Display(*self.display_size, density=self.density)
             self.app = Program(self.display, self.binary, self.artifacts, self.prepare,
-                               self.extra_env)
+                               self.extra_env, self.command)
             if self.wait_title():
                 return
             self.app.close()

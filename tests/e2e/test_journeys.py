@@ -235,7 +235,9 @@ class NoPrinterAtAll(PupilJourney):
         self.assertTrue(app.running())
 
 
-class TeacherWorksheet(Journey):
+class WorksheetWriting:
+    """A teacher writes a ten-question worksheet in the wizard and saves it."""
+
     TITLE = "Rivers of Britain"
 
     def questions(self):
@@ -253,9 +255,9 @@ class TeacherWorksheet(Journey):
             lines += [enc(question)] + [enc(a) for a in answers] + [str(correct), " "]
         return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
-    def test_write_save_open_edit_and_delete(self):
+    def save_worksheet(self):
+        """From the main menu: the wizard, every field typed, Save Worksheet, its message."""
         app = self.app
-        self.start_to_menu()
         app.click(*MENU["wizard"])
         app.wait_colour(11500, 300, (255, 255, 255), "the wizard's title field")
         # Enter moves from the title through every question and its answers in turn.
@@ -277,6 +279,13 @@ class TeacherWorksheet(Journey):
         app.click(*centre(240, 7920, 3165, 495))  # Save Worksheet
         app.wait_dialog("Your worksheet has been saved.")
         app.answer()
+
+
+class TeacherWorksheet(WorksheetWriting, Journey):
+    def test_write_save_open_edit_and_delete(self):
+        app = self.app
+        self.start_to_menu()
+        self.save_worksheet()
         with open(app.path("multiple/%s.txt" % self.TITLE), "rb") as f:
             self.assertEqual(f.read(), self.expected_bytes())
         with open(app.path("multiple/track.txt"), "rb") as f:
