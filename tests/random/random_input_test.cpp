@@ -4,7 +4,8 @@
 // quiz files must still read. The run is reproducible from its seed (PW_RANDOM_SEED).
 //
 // The soak is the same run for minutes on end (PW_SOAK_MINUTES; skipped unless set, see
-// README.md here), which also asks that resident memory stays flat after the first minute.
+// README.md here), which also asks that every screen is reached and that memory stays
+// flat after the first minute.
 #include "randominput.h"
 #include "shell/casestudymenu.h"
 #include "shell/titlefrm.h"
