@@ -11,8 +11,10 @@ class Titlefrm;
 class Welldone;
 
 // The real screens on silent services, reading the shipped data folder (the working
-// directory), on an 800 x 600 display that the platform has exposed.
+// directory), on a display of the given size that the platform has exposed.
 struct BenchProgram : fakes::FakeProgram {
+    using FakeProgram::FakeProgram;
+
     // Runs what is pending (timers due, deferred deletes), as the event loop would
     // between two user actions.
     void settle();

@@ -28,12 +28,17 @@ int main(int argc, char** argv) {
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
     }
-    for (const Transition& t : transitions()) {
-        const std::string name = std::string("transition/") + t.name;
-        benchmark::RegisterBenchmark(name.c_str(), runTransition, t)
-            ->UseManualTime()
-            ->Iterations(50)
-            ->Unit(benchmark::kMillisecond);
+    // On the design's own display, a projector and a 4K panel.
+    for (const QSize size : {QSize(800, 600), QSize(1920, 1080), QSize(3840, 2160)}) {
+        for (const Transition& t : transitions()) {
+            const std::string name = std::string("transition/") + t.name + " @" +
+                                     std::to_string(size.width()) + "x" +
+                                     std::to_string(size.height());
+            benchmark::RegisterBenchmark(name.c_str(), runTransition, t, size)
+                ->UseManualTime()
+                ->Iterations(50)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -189,8 +189,8 @@ double clickToPainted(BenchProgram& p, PaintWatch& watch, QWidget& control) {
     return took.count();
 }
 
-void runTransition(benchmark::State& st, const Transition& t) {
-    BenchProgram p;
+void runTransition(benchmark::State& st, const Transition& t, QSize display) {
+    BenchProgram p(display);
     PaintWatch watch;
     std::vector<double> samples;
     for (auto _ : st) {

@@ -22,4 +22,5 @@ const std::vector<Transition>& transitions();
 // painted; returns the milliseconds taken.
 double clickToPainted(BenchProgram& p, PaintWatch& watch, QWidget& control);
 
-void runTransition(benchmark::State& st, const Transition& t);
+// On a display of that many pixels.
+void runTransition(benchmark::State& st, const Transition& t, QSize display);

@@ -1,6 +1,7 @@
 // Placeworks: builds the program with its real services, shows the title screen and
 // runs the event loop. Data is read relative to the working directory, which must be
 // the program folder.
+#include "app/options.h"
 #include "core/program.h"
 #include "core/settings.h"
 #include "forms/display.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
+#include <iostream>
 
 namespace {
 
@@ -33,12 +35,25 @@ protected:
 } // namespace
 
 int main(int argc, char** argv) {
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+        std::cout << usage();
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::cerr << "placeworks: " << options.error << "\n\n" << usage();
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     forms::loadApplicationFonts();
 
     forms::Display display;
-    display.showOnScreen();
+    if (options.windowed) {
+        display.showWindowed();
+    } else {
+        display.showOnScreen();
+    }
     forms::Forms forms(display);
 
     ProgramState state;

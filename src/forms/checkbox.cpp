@@ -1,8 +1,11 @@
 #include "forms/checkbox.h"
 
+#include "forms/indicatorstyle.h"
+
 namespace forms {
 
 CheckBox::CheckBox(QWidget* parent) : Control<QCheckBox>(parent) {
+    setStyle(IndicatorStyle::instance());
     connect(this, &QCheckBox::toggled, this, [this] {
         if (events.click) {
             events.click();

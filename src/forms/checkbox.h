@@ -15,7 +15,6 @@ public:
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
     void setCaption(const QString& text) { setText(text); }
-    void setFont(const FontSpec& font) { QCheckBox::setFont(toScreenFont(font)); }
     void setBackColor(const QColor& c);
     void setForeColor(const QColor& c);
 

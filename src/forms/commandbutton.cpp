@@ -13,6 +13,12 @@ CommandButton::CommandButton(QWidget* parent) : Control<QPushButton>(parent) {
 Frame::Frame(QWidget* parent) : Control<QFrame>(parent) {
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
+    setLineWidth(qMax(1, qRound(scaling().scale())));
+}
+
+void Frame::rescale() {
+    Control<QFrame>::rescale();
+    setLineWidth(qMax(1, qRound(scaling().scale())));
 }
 
 } // namespace forms

@@ -14,7 +14,6 @@ public:
 
     QString Caption() const { return text(); }
     void setCaption(const QString& t) { setText(t); }
-    void setFont(const FontSpec& font) { QPushButton::setFont(toScreenFont(font)); }
 
 protected:
     bool clicksOnRelease() const override { return false; }
@@ -24,6 +23,7 @@ protected:
 class Frame : public Control<QFrame> {
 public:
     explicit Frame(QWidget* parent);
+    void rescale() override;
 };
 
 } // namespace forms

@@ -3,8 +3,10 @@
 #include "forms/twips.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace forms {
 
@@ -19,7 +21,11 @@ struct MouseArgs {
     float y = 0;
 };
 
-MouseArgs mouseArgs(const QMouseEvent& event, bool forMove);
+MouseArgs mouseArgs(const QMouseEvent& event, bool forMove, const Scaling& scaling);
+
+// Paints a single-line black border of the given width inside r; returns what is left
+// inside it.
+QRectF paintBorder(QPainter& painter, const QRectF& r, qreal width);
 
 // The handlers a control can have. An unset handler is an empty body.
 struct ControlEvents {
@@ -33,9 +39,15 @@ struct ControlEvents {
 // the control is drawn with. A control consumes its own mouse moves: they never reach
 // the screen beneath, so Form_MouseMove fires only over the screen's own background.
 // While a button is held after a press on the control, moves keep coming to it.
-template <class W> class Control : public W {
+// Place and font follow the display's scaling; mouse positions come back in twips.
+template <class W> class Control : public W, public Scalable {
 public:
-    explicit Control(QWidget* parent) : W(parent) { W::setMouseTracking(true); }
+    explicit Control(QWidget* parent) : W(parent), m_styleFont(W::font()) {
+        W::setMouseTracking(true);
+        if (!(scaling() == Scaling())) {
+            applyFont();
+        }
+    }
 
     ControlEvents events;
     int index = -1; // place in its control array, -1 when not in one
@@ -79,11 +91,25 @@ public:
     }
     bool Enabled() const { return W::isEnabled(); }
 
+    // The designed font, drawn at the display's scale.
+    void setFont(const FontSpec& font) {
+        m_font = font;
+        applyFont();
+    }
+    const FontSpec& fontSpec() const { return m_font ? *m_font : kNoFont; }
+
+    Scaling scaling() const { return scalingOf(*this); }
+    void rescale() override {
+        place();
+        applyFont();
+        W::update();
+    }
+
 protected:
     void mouseMoveEvent(QMouseEvent* e) override {
         W::mouseMoveEvent(e);
         if (events.mouseMove) {
-            events.mouseMove(mouseArgs(*e, true));
+            events.mouseMove(mouseArgs(*e, true, scaling()));
         }
         e->accept();
     }
@@ -91,7 +117,7 @@ protected:
         W::mousePressEvent(e);
         m_pressed = true;
         if (events.mouseDown) {
-            events.mouseDown(mouseArgs(*e, false));
+            events.mouseDown(mouseArgs(*e, false, scaling()));
         }
         e->accept();
     }
@@ -104,7 +130,7 @@ protected:
         const bool inside = W::rect().contains(e->position().toPoint());
         const bool leftClick = e->button() == Qt::LeftButton;
         if (events.mouseUp) {
-            events.mouseUp(mouseArgs(*e, false));
+            events.mouseUp(mouseArgs(*e, false, scaling()));
         }
         if (wasPressed && leftClick && inside && clicksOnRelease() && events.click) {
             events.click();
@@ -117,10 +143,30 @@ protected:
     // Qt signals instead.
     virtual bool clicksOnRelease() const { return true; }
 
-    virtual void place() { W::setGeometry(toPixelRect(m_rect)); }
+    virtual void place() { W::setGeometry(scaling().toPixelRect(m_rect)); }
+
+    // A control without a designed font keeps its style's font, scaled with the rest.
+    virtual void applyFont() {
+        if (m_font) {
+            W::setFont(scaling().font(*m_font));
+            return;
+        }
+        QFont font = m_styleFont;
+        const float s = scaling().scale();
+        if (font.pixelSize() > 0) {
+            font.setPixelSize(qMax(1, qRound(font.pixelSize() * s)));
+        } else {
+            font.setPointSizeF(font.pointSizeF() * s);
+        }
+        W::setFont(font);
+    }
 
 private:
+    static inline const FontSpec kNoFont{};
+
     TwipRect m_rect;
+    std::optional<FontSpec> m_font;
+    QFont m_styleFont;
     bool m_pressed = false;
 };
 

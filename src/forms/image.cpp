@@ -42,13 +42,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(QWidget::rect(), m_backColor);
     if (!m_picture.isNull()) {
-        const QSizeF own = m_picture.sizeTwips() / double(kTwipsPerPixel);
+        const QSizeF own = m_picture.sizeTwips() / double(scaling().twipsPerPixel());
         p.setRenderHint(QPainter::Antialiasing);
         m_picture.draw(p, QRectF(QPointF(0, 0), own));
     }
     if (m_border) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(QWidget::rect().adjusted(0, 0, -1, -1));
+        paintBorder(p, QWidget::rect(), scaling().lineWidth(devicePixelRatioF()));
     }
 }
 

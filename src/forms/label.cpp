@@ -1,11 +1,30 @@
 #include "forms/label.h"
 
+#include <QCache>
 #include <QPainter>
 
 namespace forms {
 
+namespace {
+
+// Captions drawn once at the device's resolution and kept, shared by every label: Qt fills
+// glyphs of more than 64 device pixels as outlines at every paint, which on a 4K display
+// is most of the time a screen takes to appear. Screens come back again and again in a
+// lesson, with the same captions. The cost of an entry is its size in kilobytes.
+QCache<QString, QImage>& captionImages() {
+    static QCache<QString, QImage> cache(64 * 1024);
+    return cache;
+}
+
+// Whether text of this font at this ratio is large enough for caching to pay.
+bool drawnAsOutlines(const QFont& font, qreal dpr) {
+    return QFontInfo(font).pixelSize() * dpr > 64;
+}
+
+} // namespace
+
 Label::Label(QWidget* parent) : Control<QWidget>(parent) {
-    QWidget::setFont(toScreenFont(m_font));
+    setFont(FontSpec{});
 }
 
 void Label::setCaption(const QString& text) {
@@ -32,10 +51,9 @@ void Label::setForeColor(const QColor& c) {
     update();
 }
 
-void Label::setFont(const FontSpec& font) {
-    m_font = font;
+void Label::applyFont() {
+    Control<QWidget>::applyFont();
     m_fitKey.clear();
-    QWidget::setFont(toScreenFont(font));
     update();
 }
 
@@ -56,27 +74,61 @@ void Label::setEnabled(bool enabled) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QRect r = QWidget::rect();
+    QRectF r = QWidget::rect();
     if (m_backStyle == BackStyle::Opaque) {
         p.fillRect(r, m_backColor);
     }
     if (m_border) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
+        r = paintBorder(p, r, scaling().lineWidth(devicePixelRatioF()));
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    p.setFont(fittedFont(r, flags));
-    p.setPen(isEnabled() ? m_foreColor : QColor(128, 128, 128));
-    p.drawText(r, flags, m_caption);
+    const QFont font = fittedFont(r.toRect(), flags);
+    const QColor pen = isEnabled() ? m_foreColor : QColor(128, 128, 128);
+    const qreal dpr = devicePixelRatioF();
+    if (m_caption.isEmpty() || !drawnAsOutlines(font, dpr)) {
+        p.setFont(font);
+        p.setPen(pen);
+        p.drawText(r, flags, m_caption);
+        return;
+    }
+    const QSize pixels = (r.size() * dpr).toSize();
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6|%7")
+                            .arg(m_caption, font.toString())
+                            .arg(pixels.width())
+                            .arg(pixels.height())
+                            .arg(flags)
+                            .arg(pen.rgba())
+                            .arg(dpr);
+    const QImage* text = captionImages().object(key);
+    if (!text) {
+        auto* image = new QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image->setDevicePixelRatio(dpr);
+        image->fill(Qt::transparent);
+        QPainter ip(image);
+        ip.setFont(font);
+        ip.setPen(pen);
+        ip.drawText(QRectF(QPointF(0, 0), r.size()), flags, m_caption);
+        ip.end();
+        const qsizetype kilobytes = qMax<qsizetype>(1, image->sizeInBytes() / 1024);
+        captionImages().insert(key, image, kilobytes);
+        text = captionImages().object(key);
+        if (!text) { // larger than the whole cache: draw it directly
+            p.setFont(font);
+            p.setPen(pen);
+            p.drawText(r, flags, m_caption);
+            return;
+        }
+    }
+    p.drawImage(r.topLeft(), *text);
 }
 
 // The screens were laid out for fonts that the stand-in faces are a little wider than.
-// When the wrapped caption would need more lines than the label has room for, the
-// font is narrowed a step at a time (down to 80 %) so that no text is cut off.
+// When the wrapped caption would need more lines than the label has room for, or a word
+// is wider than the label, the font is narrowed a step at a time (down to 80 %) so that
+// no text is cut off.
 QFont Label::fittedFont(const QRect& r, int flags) {
     const QString key =
         m_caption + QString::number(r.width()) + QLatin1Char('x') + QString::number(r.height());
@@ -87,7 +139,8 @@ QFont Label::fittedFont(const QRect& r, int flags) {
     for (int stretch = 100; stretch >= 80; stretch -= 5) {
         font.setStretch(stretch);
         const QRect needed = QFontMetrics(font).boundingRect(r, flags, m_caption);
-        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height())) {
+        if (needed.height() <= qMax(r.height(), QFontMetrics(font).height()) &&
+            needed.width() <= r.width()) {
             break;
         }
     }

@@ -22,8 +22,6 @@ public:
     void setBackColor(const QColor& c);
     QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor& c);
-    void setFont(const FontSpec& font);
-    const FontSpec& fontSpec() const { return m_font; }
     void setAlignment(Align a);
     Align alignment() const { return m_align; }
     void setBorder(bool single);
@@ -32,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void applyFont() override;
 
 private:
     QFont fittedFont(const QRect& r, int flags);
@@ -42,7 +41,6 @@ private:
     BackStyle m_backStyle = BackStyle::Opaque;
     QColor m_backColor = Qt::black;
     QColor m_foreColor = Qt::black;
-    FontSpec m_font;
     Align m_align = Align::Left;
     bool m_border = false;
 };

@@ -1,8 +1,11 @@
 #include "forms/optionbutton.h"
 
+#include "forms/indicatorstyle.h"
+
 namespace forms {
 
 OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {
+    setStyle(IndicatorStyle::instance());
     setAutoExclusive(false);
     connect(this, &QRadioButton::clicked, this, [this] {
         if (events.click) {

@@ -16,7 +16,6 @@ public:
     bool Value() const { return isChecked(); }
     void setValue(bool v) { setChecked(v); }
     void setCaption(const QString& text) { setText(text); }
-    void setFont(const FontSpec& font) { QRadioButton::setFont(toScreenFont(font)); }
     void setBackColor(const QColor& c);
     void setForeColor(const QColor& c);
 

@@ -1,6 +1,7 @@
 #include "forms/screen.h"
 
 #include "forms/control.h"
+#include "forms/display.h"
 #include "forms/forms.h"
 #include "forms/timer.h"
 
@@ -19,6 +20,25 @@ void Screen::setBackColor(const QColor& c) {
     update();
 }
 
+void Screen::setMaximised(bool maximised) {
+    m_maximised = maximised;
+    if (maximised) {
+        const Display& d = m_forms.displayWindow();
+        m_rect = TwipRect{0, 0, d.widthTwips(), d.heightTwips()};
+        place();
+    }
+}
+
+void Screen::displayResized(QSizeF from, QSizeF to) {
+    if (m_maximised) {
+        m_rect = TwipRect{0, 0, float(to.width()), float(to.height())};
+    } else {
+        m_rect.left += float(to.width() - from.width()) / 2;
+        m_rect.top += float(to.height() - from.height()) / 2;
+    }
+    place();
+}
+
 void Screen::markUnloaded() {
     m_unloaded = true;
     // Timer has no meta-object of its own, so find timers by their C++ type.
@@ -31,7 +51,7 @@ void Screen::markUnloaded() {
 
 void Screen::mouseMoveEvent(QMouseEvent* e) {
     if (!m_unloaded) {
-        const MouseArgs a = mouseArgs(*e, true);
+        const MouseArgs a = mouseArgs(*e, true, scalingOf(*this));
         Form_MouseMove(a.button, a.shift, a.x, a.y);
     }
     e->accept();
@@ -43,7 +63,7 @@ void Screen::paintEvent(QPaintEvent*) {
 }
 
 void Screen::place() {
-    setGeometry(toPixelRect(m_rect));
+    setGeometry(scalingOf(*this).toPixelRect(m_rect));
 }
 
 } // namespace forms

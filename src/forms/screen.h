@@ -11,7 +11,7 @@ class Forms;
 
 // Base of every screen: a child widget of the Display, hidden when created. Holds its
 // caption, colour, size and place in twips; its controls are members of the subclass.
-class Screen : public QWidget {
+class Screen : public QWidget, public Scalable {
 public:
     explicit Screen(Forms& forms);
 
@@ -47,6 +47,14 @@ public:
         place();
     }
 
+    // A maximised screen fills the display, whatever its size.
+    void setMaximised(bool maximised);
+    bool maximised() const { return m_maximised; }
+    // The display changed size from one twip size to another: a maximised screen fills
+    // it again, any other keeps its place relative to the display's centre.
+    void displayResized(QSizeF from, QSizeF to);
+    void rescale() override { place(); }
+
     Forms& forms() const { return m_forms; }
     // True once the screen has been unloaded; its handlers must do nothing more.
     bool unloaded() const { return m_unloaded; }
@@ -63,6 +71,7 @@ private:
     QColor m_backColor = QColor(240, 240, 240);
     TwipRect m_rect;
     bool m_unloaded = false;
+    bool m_maximised = false;
 };
 
 } // namespace forms

@@ -67,10 +67,6 @@ void TextBox::followLength() {
     QLineEdit::setMaxLength(qMax(m_maxLength, int(text().size())));
 }
 
-void TextBox::setFont(const FontSpec& font) {
-    QLineEdit::setFont(toScreenFont(font));
-}
-
 void TextBox::setCharacterFilter(std::function<bool(QChar)> accept) {
     setValidator(new CharacterValidator(std::move(accept), this));
 }

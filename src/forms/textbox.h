@@ -17,7 +17,6 @@ public:
     QString Text() const { return text(); }
     void setText(const QString& t);
     void setMaxLength(int n);
-    void setFont(const FontSpec& font);
     void setCharacterFilter(std::function<bool(QChar)> accept);
 
     // Called with the character code of each typed character (13 for Enter).

@@ -179,9 +179,8 @@ Certificate Welldone::certificate() const {
     const ProgramState& s = m_program.state;
     Certificate c;
     c.subject = s.quizcaption;
-    // Measured with the screen's own default font, at 15 twips to the pixel.
-    const QFontMetricsF metrics(forms::toScreenFont(FontSpec{}));
-    c.subjectWidth = float(metrics.horizontalAdvance(c.subject)) * forms::kTwipsPerPixel;
+    // Measured with the screen's own default font as designed, whatever the display.
+    c.subjectWidth = forms::textWidthTwips(FontSpec{}, c.subject);
     c.name = Text1.Text();
     c.scoreLine = scoreMessage(s.score, s.maxscore);
     return c;

@@ -18,12 +18,12 @@ protected:
         return casestudyscreens::openActivity<S>(program, title);
     }
 
-    static QPoint pixel(float x, float y) {
-        return {qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel)};
-    }
+    // A twip position of the display, in its pixels.
+    QPoint pixel(float x, float y) const { return pixelAt(x, y); }
     static QPoint centreOf(const QWidget& w) { return w.mapTo(w.window(), w.rect().center()); }
-    static QPoint centreOf(const forms::TwipRect& r) {
-        return pixel(r.left + r.width / 2, r.top + r.height / 2);
+    // The middle of a twip rectangle of the screen on top.
+    QPoint centreOf(const forms::TwipRect& r) const {
+        return pixel(top()->Left() + r.left + r.width / 2, top()->Top() + r.top + r.height / 2);
     }
 
     void press(QPoint at, Qt::MouseButton b = Qt::LeftButton) {

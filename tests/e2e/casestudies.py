@@ -7,7 +7,7 @@ import os
 import re
 import time
 
-from harness import BACKDROP, SCREEN, ROOT, px
+from harness import BACKDROP, SCREEN, ROOT
 
 # The main menu's case-study entries (Left, Top of each 4155 x 375 label, twips) and the
 # case-study file each opens.
@@ -88,13 +88,14 @@ class Walk:
     # Input goes to the server in order and the program takes it in order, so a whole
     # gesture can be sent at once; only what is looked at needs waiting for.
     def tap(self, x, y):
-        self.app.xdo("mousemove", px(x), px(y), "click", 1)
+        self.app.xdo("mousemove", *self.app.display.point(x, y), "click", 1)
         self.app.pointer = None
 
     def drag(self, x0, y0, x1, y1):
         mid = ((x0 + x1) / 2, (y0 + y1) / 2 + 300)
-        self.app.xdo("mousemove", px(x0), px(y0), "mousedown", 1,
-                     "mousemove", px(mid[0]), px(mid[1]), "mousemove", px(x1), px(y1), "mouseup", 1)
+        at = self.app.display.point
+        self.app.xdo("mousemove", *at(x0, y0), "mousedown", 1,
+                     "mousemove", *at(*mid), "mousemove", *at(x1, y1), "mouseup", 1)
         self.app.pointer = None
 
     def open_menu(self):
@@ -112,7 +113,7 @@ class Walk:
         app.click(self.data["keyFactsLeft"] + 1995 / 2, 120 + 495 / 2)
         pages = self.data["keyFacts"]["pagecount"]
         if pages > 1:
-            app.wait_colour(4200 + 200, 7920 + 100, (255, 255, 255), "the page counter")
+            app.wait_colour(4200 + 60, 7920 + 60, (255, 255, 255), "the page counter")
             self.assertPage(1, pages)
         self.shot("keyfacts")
         for page in range(2, pages + 1):

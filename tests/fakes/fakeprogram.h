@@ -16,12 +16,13 @@
 
 namespace fakes {
 
-// The whole program on silent, recording services, on an 800 x 600 display that the
-// platform has exposed, reading the working directory as its program folder. For
-// benchmarks, which measure the real screens without sound, printer or message boxes.
+// The whole program on silent, recording services, on a display that the platform has
+// exposed (800 x 600 unless another size is given), reading the working directory as its
+// program folder. For benchmarks, which measure the real screens without sound, printer
+// or message boxes.
 struct FakeProgram {
-    FakeProgram() {
-        display.resize(800, 600);
+    explicit FakeProgram(QSize size = QSize(800, 600)) {
+        display.resize(size);
         display.show();
         forms.setContext(&program);
         installMenus(program);

@@ -7,6 +7,7 @@
 #include "forms/timer.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -203,6 +204,9 @@ TEST_F(FormsTest, TextSetByTheProgramIsKeptWholeButTypingStillStops) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // As the program runs: its style and its fonts.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    forms::loadApplicationFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -272,12 +272,24 @@ TEST_F(ShellTest, MissingTitlePictureNeverStopsTheProgram) {
         << "the menu's \"Images\\venicesm.jpg\" is the same file, already reported";
 }
 
-TEST_F(ShellTest, DressingCentresEvenOnASmallDisplay) {
-    display.resize(640, 480);
-    intro0& menu = forms.get<intro0>();
-    EXPECT_FLOAT_EQ(menu.Left(), 640 * 15 / 2.0f - 6000);
-    EXPECT_FLOAT_EQ(menu.Top(), 480 * 15 / 2.0f - 4500);
-    EXPECT_LT(menu.Left(), 0.0f);
+TEST_F(ShellTest, DressingCentresOnTheDisplayAtItsScale) {
+    // A small display shrinks the screens to fit; a wide one leaves room either side.
+    struct Case {
+        QSize display;
+        float left, top;
+        QRect pixels;
+    };
+    for (const Case& c :
+         {Case{{640, 480}, 0, 0, {0, 0, 640, 480}}, Case{{1000, 600}, 1500, 0, {100, 0, 800, 600}},
+          Case{{1600, 1500}, 0, 1125, {0, 150, 1600, 1200}}}) {
+        display.resize(c.display);
+        intro0& menu = forms.get<intro0>();
+        EXPECT_FLOAT_EQ(menu.Left(), c.left);
+        EXPECT_FLOAT_EQ(menu.Top(), c.top);
+        EXPECT_EQ(menu.geometry(), c.pixels);
+        forms.unload<intro0>();
+        settle();
+    }
 }
 
 } // namespace

@@ -79,22 +79,29 @@ void ProgramFixture::removeFolder(const QString& name) {
     }
 }
 
+QPoint ProgramFixture::pixelAt(float x, float y) const {
+    const forms::Scaling scaling = display.scaling();
+    return {scaling.toPixels(x), scaling.toPixels(y)};
+}
+
+QPointF ProgramFixture::onScreens(float x, float y) const {
+    return {x + (display.widthTwips() - forms::kDesignWidth) / 2,
+            y + (display.heightTwips() - forms::kDesignHeight) / 2};
+}
+
 QWidget* ProgramFixture::widgetAt(float x, float y) const {
-    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
-    QWidget* w = display.childAt(p);
+    QWidget* w = display.childAt(pixelAt(x, y));
     return w ? w : const_cast<forms::Display*>(&display);
 }
 
 void ProgramFixture::clickAt(float x, float y, Qt::MouseButton button) {
     QWidget* w = widgetAt(x, y);
-    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
-    QTest::mouseClick(w, button, {}, w->mapFrom(&display, p));
+    QTest::mouseClick(w, button, {}, w->mapFrom(&display, pixelAt(x, y)));
 }
 
 void ProgramFixture::moveTo(float x, float y) {
     QWidget* w = widgetAt(x, y);
-    const QPoint p(qRound(x / forms::kTwipsPerPixel), qRound(y / forms::kTwipsPerPixel));
-    QTest::mouseMove(w, w->mapFrom(&display, p));
+    QTest::mouseMove(w, w->mapFrom(&display, pixelAt(x, y)));
 }
 
 void ProgramFixture::click(QWidget& control) {

@@ -17,7 +17,8 @@
 // A whole program on fake sound, printer, dialogs and random numbers, working in a
 // temporary program folder of its own: the shipped read-only folders are linked in,
 // multiple/ is a copy, so a test may write and delete files freely. The display is
-// 800 x 600 pixels, 12000 x 9000 twips.
+// 800 x 600 pixels, 12000 x 9000 twips, unless a test resizes it; positions are given
+// in twips and become pixels at the display's scale.
 class ProgramFixture : public ::testing::Test {
 protected:
     ProgramFixture();
@@ -36,6 +37,11 @@ protected:
     // Real mouse input at twip positions of the display (not of a screen).
     void clickAt(float x, float y, Qt::MouseButton button = Qt::LeftButton);
     void moveTo(float x, float y);
+    // The display pixel of a twip position of the display.
+    QPoint pixelAt(float x, float y) const;
+    // The display position of a point of the place every dressed screen takes (the
+    // design's 12000 x 9000 twips, centred on the display).
+    QPointF onScreens(float x, float y) const;
     // A click in the middle of a control.
     void click(QWidget& control);
     // The widget under a twip position of the display.

@@ -3,6 +3,7 @@
 #include "media/wmf/textdecoder.h"
 #include "wmf/metafilebuilder.h"
 
+#include <QFontDatabase>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,8 +18,8 @@ QVector<int> textWords(const QByteArray& text) {
     return words;
 }
 
-MetafileBuilder& font(MetafileBuilder& b, int height, const QByteArray& face) {
-    return b.record(0x02FB, QVector<int>{height, 0, 0, 0, 400, 0, 0, 0, 0} +
+MetafileBuilder& font(MetafileBuilder& b, int height, const QByteArray& face, int weight = 400) {
+    return b.record(0x02FB, QVector<int>{height, 0, 0, 0, weight, 0, 0, 0, 0} +
                                 textWords(face + QByteArray(1, '\0')));
 }
 
@@ -58,6 +59,48 @@ TEST(WmfText, TransparentTextAfterAnOpaqueShapeHasNoBackground) {
     const double share = darkShare(image, QRect(10, 40, 40, 20));
     EXPECT_GT(share, 0.02);
     EXPECT_LT(share, 0.4);
+}
+
+// The pages' headings are bold Tahoma: bold must ink well beyond the regular face, even
+// where the font database holds fonts-wine's bold Tahoma (as where fontconfig is set to
+// scan Wine's fonts), whose strokes are no heavier than the regular's.
+TEST(WmfText, BoldTahomaIsReallyBold) {
+    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+    double inked[2] = {};
+    for (int weight : {400, 700}) {
+        MetafileBuilder b = canvas();
+        font(b, -16, "Tahoma", weight).select(0);
+        textOut(b, 2, 40, "Manchester");
+        const QImage image = render(b);
+        ASSERT_FALSE(image.isNull());
+        inked[weight == 700] = darkShare(image, QRect(0, 30, 100, 40));
+    }
+    EXPECT_GT(inked[1], 1.4 * inked[0]);
+}
+
+// A bold word within a line of regular text stands on the same baseline, its stand-in
+// face placed by the ascent of the face it stands in for.
+TEST(WmfText, BoldRunsShareTheLinesBaseline) {
+    MetafileBuilder b = canvas();
+    font(b, -16, "Tahoma", 400).select(0);
+    font(b, -16, "Tahoma", 700).select(1);
+    b.select(0);
+    textOut(b, 2, 30, "HH");
+    b.select(1);
+    textOut(b, 50, 30, "HH");
+    const QImage image = render(b);
+    ASSERT_FALSE(image.isNull());
+    auto lowestInk = [&](int left, int right) {
+        int lowest = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = left; x < right; ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    lowest = y;
+        return lowest;
+    };
+    const int regular = lowestInk(0, 45), bold = lowestInk(50, 100);
+    ASSERT_GT(regular, 30);
+    EXPECT_NEAR(bold, regular, 1);
 }
 
 // A one-rectangle region, header with a 32-bit object count.

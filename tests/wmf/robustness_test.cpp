@@ -46,6 +46,18 @@ QVector<qsizetype> recordStarts(const QByteArray& bytes) {
     return starts;
 }
 
+// At most `count` of the offsets, spread evenly from the first to the last: a file of
+// thousands of records would otherwise be drawn thousands of times, while the fuzzers
+// reach every boundary in their long runs.
+QVector<qsizetype> spread(const QVector<qsizetype>& all, qsizetype count) {
+    if (all.size() <= count)
+        return all;
+    QVector<qsizetype> some;
+    for (qsizetype i = 0; i < count; ++i)
+        some.append(all[i * (all.size() - 1) / (count - 1)]);
+    return some;
+}
+
 const QByteArray kEof("\x03\x00\x00\x00\x00\x00", 6);
 
 TEST(WmfRobustness, MalformedCorpusFileIsRefusedWithItsOffset) {
@@ -58,10 +70,10 @@ class CorpusFileTest : public ::testing::TestWithParam<QString> {};
 
 // Cut at a record boundary the file has no META_EOF and is refused; with one put back
 // it is the picture of the records before the cut.
-TEST_P(CorpusFileTest, TruncatedAtEveryRecordBoundary) {
+TEST_P(CorpusFileTest, TruncatedAtRecordBoundaries) {
     const QByteArray bytes = corpusBytes(GetParam());
     ASSERT_FALSE(bytes.isEmpty());
-    for (qsizetype cut : recordStarts(bytes)) {
+    for (qsizetype cut : spread(recordStarts(bytes), 64)) {
         EXPECT_FALSE(readAndDraw(bytes.first(cut))) << "cut at " << cut;
         readAndDraw(bytes.first(cut) + kEof);
     }

@@ -37,6 +37,12 @@ constexpr Substitute kAlways[] = {
     {"Courier", "Liberation Mono"},
 };
 
+// The bold of fonts-wine's Tahoma is drawn no heavier than its regular face; this one is
+// really bold, with nearly the same widths.
+constexpr Substitute kBold[] = {
+    {"Tahoma", "DejaVu Sans Condensed"},
+};
+
 QString resolve(const QString& face) {
     if (face.isEmpty())
         return QStringLiteral("Liberation Sans");
@@ -66,8 +72,37 @@ QString FontResolver::family(const QString& face) {
     return *it;
 }
 
-QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
+namespace {
+
+const Substitute* boldStandIn(const QString& face, int weight) {
+    if (weight < 600)
+        return nullptr;
+    for (const Substitute& s : kBold) {
+        if (face.compare(QLatin1String(s.face), Qt::CaseInsensitive) == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString FontResolver::family(const QString& face, int weight) {
+    if (const Substitute* s = boldStandIn(face, weight))
+        return QString::fromLatin1(s->family);
+    return family(face);
+}
+
+QFont FontResolver::cellFont(const FontSpec& logical, int pixelSize) {
+    if (!boldStandIn(logical.face, logical.weight))
+        return font(logical, pixelSize);
     QFont font(family(logical.face));
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QFont FontResolver::font(const FontSpec& logical, int pixelSize) {
+    QFont font(family(logical.face, logical.weight));
     font.setPixelSize(std::max(1, pixelSize));
     font.setWeight(QFont::Weight(std::clamp(logical.weight == 0 ? 400 : logical.weight, 100, 900)));
     font.setItalic(logical.italic);
@@ -83,7 +118,7 @@ double FontResolver::emPerCell(const FontSpec& logical) {
     constexpr int kMeasureSize = 256;
     static QMutex mutex;
     static QHash<QString, double> cache;
-    const QFont measured = font(logical, kMeasureSize);
+    const QFont measured = cellFont(logical, kMeasureSize);
     const QString key = measured.key();
     QMutexLocker lock(&mutex);
     auto it = cache.constFind(key);

@@ -197,6 +197,24 @@ QBrush PlayContext::makeBrush(const BrushSpec& brush) const {
     }
 }
 
+namespace {
+
+bool straightEdged(const QPainterPath& path) {
+    for (int i = 0; i < path.elementCount(); ++i) {
+        if (path.elementAt(i).isCurveTo())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// GDI never antialiases: shapes that share an edge cover complementary pixels. Drawn
+// antialiased, each would only partly cover the pixels along a shared edge and the
+// background would show through there, so a gradient written as many bands without a
+// pen (as office suites write them) would turn to stripes. A straight-edged fill with no
+// pen to cover its edge is therefore drawn as GDI draws it, whole pixels by their
+// centres, at whatever scale the metafile is played.
 void PlayContext::fillAndStroke(const QPainterPath& path) {
     if (!applyRop2())
         return;
@@ -204,9 +222,15 @@ void PlayContext::fillAndStroke(const QPainterPath& path) {
     filled.setFillRule(m_state.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
     m_painter.setBackgroundMode(m_state.bkOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(m_state.bkColor);
-    m_painter.setPen(makePen());
+    const QPen pen = makePen();
+    const bool aliased = pen.style() == Qt::NoPen && straightEdged(filled);
+    m_painter.setPen(pen);
     m_painter.setBrush(makeBrush(m_state.brush));
+    if (aliased)
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.drawPath(filled);
+    if (aliased)
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void PlayContext::stroke(const QPainterPath& path) {

@@ -29,6 +29,7 @@ struct TextRun {
 /// `scale` to the exact size (and kept within limits).
 struct SizedFont {
     QFont font;
+    QFont cell; // its ascent and descent place the text
     double scale = 1;
 };
 
@@ -38,14 +39,15 @@ SizedFont sizedFont(PlayContext& c) {
     double pixels = std::min(height * c.scaleY(), kMaxFontPixels);
     if (logical.height > 0) // a cell height, not an em height
         pixels *= FontResolver::emPerCell(logical);
-    QFont font = FontResolver::font(logical, std::max(2, int(std::lround(pixels))));
+    const int size = std::max(2, int(std::lround(pixels)));
+    QFont font = FontResolver::font(logical, size);
     if (logical.width != 0) {
         const double wanted = std::abs(logical.width) * c.scaleX();
         const double average = QFontMetricsF(font).averageCharWidth();
         if (average > 0)
             font.setStretch(std::clamp(int(std::lround(100 * wanted / average)), 1, 4000));
     }
-    return {font, pixels / font.pixelSize()};
+    return {font, FontResolver::cellFont(logical, size), pixels / font.pixelSize()};
 }
 
 // Advances per character from advances per byte: a double-byte character takes two.
@@ -101,7 +103,7 @@ double alignY(int align, const QFontMetricsF& metrics) {
 void drawGlyphs(PlayContext& c, const QString& text, const QVector<double>& advances,
                 const SizedFont& sized, double width, QPointF at) {
     QPainter& painter = c.painter();
-    const QFontMetricsF metrics(sized.font);
+    const QFontMetricsF metrics(sized.cell);
     const int align = c.state().textAlign;
     const double x0 = alignX(align, width), baseline = alignY(align, metrics);
     painter.save();
