@@ -22,10 +22,6 @@ float half(float a) {
     return r;
 }
 
-bool sitsOn(const Rect& label, const Rect& box) {
-    return label.left == box.left && label.top == box.top;
-}
-
 void snapTo(Rect& label, const Rect& target) {
     label.left = target.left;
     label.top = target.top;

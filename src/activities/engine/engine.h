@@ -16,6 +16,11 @@ struct Rect {
     float height = 0;
 };
 
+// A word label sits on a box when it has been snapped to the box's corner.
+inline bool sitsOn(const Rect& label, const Rect& box) {
+    return label.left == box.left && label.top == box.top;
+}
+
 // IndexMatch: word label i counts on answer box i. Groups: word label i and answer box i
 // belong to group groups[i] (without groups, to the first or the second half: 0..4 and
 // 5..9 on a ten-item screen); a label counts on any box of its own group.

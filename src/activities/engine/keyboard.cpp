@@ -19,10 +19,6 @@ std::vector<std::size_t> inReadingOrder(const std::vector<Rect>& rects) {
     return forms::readingOrder(boxes);
 }
 
-bool sitsOn(const Rect& label, const Rect& r) {
-    return label.left == r.left && label.top == r.top;
-}
-
 const Caption* textBefore(const Rect& box, const std::vector<Caption>& texts) {
     const Caption* best = nullptr;
     for (const Caption& t : texts) {
