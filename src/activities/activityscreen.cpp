@@ -146,6 +146,7 @@ void ActivityScreen::buildItems() {
         [this](int i, int b, int s, float x, float y) { Label2_MouseMove(i, b, s, x, y); });
     Label2.onMouseUp(
         [this](int i, int b, int s, float x, float y) { Label2_MouseUp(i, b, s, x, y); });
+    Label2.onKeyDown([this](int i, int key, int shift) { return Label2_KeyDown(i, key, shift); });
 }
 
 void ActivityScreen::buildButtons() {
@@ -160,6 +161,7 @@ void ActivityScreen::buildButtons() {
     Label3.onClick([this](int i) { Label3_Click(i); });
     Label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
+    setExitControl(Label3[0]);
 }
 
 // Stacking follows creation, but the title is a member and so was created first: raise
@@ -196,6 +198,9 @@ void ActivityScreen::Form_Load() {
         Label1[i].setCaption(QString());
         Label1[i].setBackStyle(BackStyle::Transparent);
     }
+    for (int i = 0; i < itemCount(); ++i) {
+        describe(i);
+    }
 }
 
 engine::Layout ActivityScreen::layout() const {
@@ -217,12 +222,18 @@ void ActivityScreen::place(int index, const engine::Rect& r) {
 }
 
 void ActivityScreen::Label2_MouseMove(int index, int button, int, float x, float y) {
+    if (m_carry.carrying() && button != 0) {
+        putBack(); // the pointer takes over
+    }
     engine::Rect r = toEngine(Label2[index]);
     engine::drag(r, button, x, y);
     place(index, r);
 }
 
 void ActivityScreen::Label2_MouseUp(int index, int, int, float, float) {
+    if (m_carry.carrying()) {
+        putBack();
+    }
     engine::Layout l = layout();
     const int snaps = engine::drop(l, index);
     place(index, l.labels[size_t(index)]);
@@ -232,9 +243,11 @@ void ActivityScreen::Label2_MouseUp(int index, int, int, float, float) {
     if (engine::ready(l, m_program.state.maxscore)) {
         Label3[2].setVisible(true);
     }
+    describe(index);
 }
 
 void ActivityScreen::Label3_Click(int index) {
+    putBack();
     m_program.state.score = 0;
     switch (index) {
     case 0:
@@ -264,6 +277,7 @@ void ActivityScreen::startAgain() {
     engine::startAgain(l);
     for (int i = 0; i < itemCount(); ++i) {
         place(i, l.labels[size_t(i)]);
+        describe(i);
     }
     Label3[2].setVisible(false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "activities/engine/engine.h"
+#include "activities/engine/keyboard.h"
 #include "core/casestudy/casestudyfile.h"
 #include "forms/controlarray.h"
 #include "forms/image.h"
@@ -29,6 +30,11 @@ public:
     void Label2_MouseUp(int index, int button, int shift, float x, float y);
     void Label3_Click(int index);
     void Label3_MouseMove(int index, int button, int shift, float x, float y);
+    // A word and the keyboard: Space or Enter picks it up, the arrow keys and Tab carry it
+    // from box to box, Space or Enter puts it down there as a pointer release would, and
+    // Escape puts it back.
+    bool Label2_KeyDown(int index, int key, int shift);
+    QString screenTitle() const override;
 
     int itemCount() const { return int(m_data->items.size()); }
     const QString& screenId() const { return m_id; }
@@ -56,11 +62,17 @@ private:
     void checkScore();
     void startAgain();
     void place(int index, const engine::Rect& r);
+    void carryBy(int step);
+    void putDown();
+    void putBack();
+    // Names word label i for screen readers: its word and where it now lies.
+    void describe(int index);
 
     Program& m_program;
     const QString m_id;
     const std::shared_ptr<const casestudy::Activity> m_data;
     forms::MenuHover m_hover;
+    engine::KeyboardCarry m_carry;
 };
 
 // A labelling activity: names onto a map, or under pictures.

@@ -1,6 +1,6 @@
 // Placeworks: builds the program with its real services, shows the title screen and
-// runs the event loop. Data is read relative to the working directory, which must be
-// the program folder.
+// runs the event loop. Data is read relative to the working directory: the program folder
+// when the program runs from one, the package's data folder when it is installed.
 #include "app/options.h"
 #include "core/program.h"
 #include "core/settings.h"
@@ -13,9 +13,11 @@
 #include "media/sound/qtsoundplayer.h"
 #include "media/textfile/textfiles.h"
 #include "shell/navigation.h"
+#include "shell/soundkey.h"
 #include "shell/titlefrm.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 #include <QTimer>
 #include <iostream>
@@ -32,12 +34,37 @@ protected:
     }
 };
 
+// Moves into the installed program's data folder, when it is installed, and chooses the
+// worksheet folder: the setting, else the program's own "multiple" or, installed, the
+// user's own folder (made with the shipped quizzes on the first start).
+QString startIn() {
+    const QString installed = settings::installedDataFolder(QCoreApplication::applicationDirPath(),
+                                                            QStringLiteral(PW_DATA_FROM_PROGRAM));
+    const QString environment = qEnvironmentVariable("PLACEWORKS_WORKSHEETS");
+    const QString system = QStringLiteral("/etc/placeworks.conf");
+    if (installed.isEmpty()) {
+        return settings::worksheetFolder(environment, {QStringLiteral("placeworks.conf"), system},
+                                         QStringLiteral("multiple"));
+    }
+    QDir::setCurrent(installed);
+    const QString own = settings::userWorksheetFolder();
+    const QString folder = settings::worksheetFolder(environment, {system}, own);
+    if (folder == own) {
+        settings::seedWorksheetFolder(own, QStringLiteral("multiple"));
+    }
+    return folder;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help) {
         std::cout << usage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << versionLine();
         return 0;
     }
     if (!options.error.empty()) {
@@ -68,10 +95,8 @@ int main(int argc, char** argv) {
                     random,  files,   [] { QCoreApplication::exit(0); }};
     forms.setContext(&program);
     installMenus(program);
-    program.worksheets = settings::worksheetFolder(
-        qEnvironmentVariable("PLACEWORKS_WORKSHEETS"),
-        {QStringLiteral("placeworks.conf"), QStringLiteral("/etc/placeworks.conf")},
-        QStringLiteral("multiple"));
+    connectProgramKeys(program);
+    program.worksheets = startIn();
 
     Titlefrm& title = forms.show<Titlefrm>();
     // For the start-up benchmark: quit as soon as the title screen has been painted.

@@ -12,6 +12,7 @@ struct Flag {
 const Flag kFlags[] = {
     {"--window", "start in a resizable window instead of full screen", &Options::windowed},
     {"--help", "show this help and exit", &Options::help},
+    {"--version", "show the version and exit", &Options::version},
 };
 
 } // namespace
@@ -39,12 +40,19 @@ Options parseOptions(const std::vector<std::string>& args) {
 std::string usage() {
     std::string text = "Usage: placeworks [options]\n\n"
                        "Placeworks starts full screen; F11 switches between full screen and a\n"
-                       "window. Start it in its program folder, which holds its pictures, pages,\n"
-                       "sounds and quizzes.\n\nOptions:\n";
+                       "window. Installed, it reads its pictures, pages, sounds and quizzes from\n"
+                       "its share/placeworks folder and keeps worksheets in\n"
+                       "~/.local/share/Placeworks/multiple, or in the folder /etc/placeworks.conf\n"
+                       "names; otherwise start it in its program folder, which holds them all.\n"
+                       "\nOptions:\n";
     for (const Flag& flag : kFlags) {
         std::string name = flag.name;
-        name.resize(12, ' ');
+        name.resize(13, ' ');
         text += "  " + name + flag.help + "\n";
     }
     return text;
+}
+
+std::string versionLine() {
+    return std::string("Placeworks ") + PW_VERSION + "\n";
 }

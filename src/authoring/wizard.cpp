@@ -60,6 +60,7 @@ wizard::wizard(Program& program) : Screen(program.forms), m_program(program) {
             Align::Center);
     caption(Label1.add(1, this), QStringLiteral("Worksheet Title"), {5160, 120, 2280, 345}, 14.25f);
     field(Text1, {7560, 120, 4215, 375}, 12, kTitleLength);
+    Text1.setAccessibleName(QStringLiteral("Worksheet Title"));
     Text1.keyPress = [this](int key) { Text1_KeyPress(key); };
 
     for (int q = 0; q < 10; ++q) {
@@ -73,6 +74,7 @@ wizard::wizard(Program& program) : Screen(program.forms), m_program(program) {
     });
     buildButtons();
     setTabOrder();
+    setExitControl(Label3[0]);
 }
 
 void wizard::buildQuestion(int q) {
@@ -85,18 +87,23 @@ void wizard::buildQuestion(int q) {
     // Characters without a Windows-1252 byte could not be written to the quiz file, so
     // they are refused as they are typed rather than lost at saving.
     const auto storable = [](QChar c) { return media::isWindows1252(c); };
+    const QString name = QStringLiteral("Question %1").arg(q + 1);
     forms::TextBox& question = Text2.add(q, this);
     field(question, {240 + dx, 840 + row, 5655, 375}, 12, kQuestionLength);
+    question.setAccessibleName(name);
     question.setCharacterFilter(storable);
 
     for (int k = 0; k < 4; ++k) {
         const AnswerPlace& p = kAnswers[k];
         caption(Label1.add(3 + 5 * q + k, this), QString::fromLatin1(kLetters[k]),
                 {p.letterLeft + dx, p.letterTop + row, p.letterWidth, 285}, 12);
+        const QString answerName = name + QStringLiteral(", answer ") + QLatin1Char('A' + k);
         forms::CheckBox& tick = Check1.add(4 * q + k, this);
         tick.setRect(p.tickLeft + dx, p.top + row, 255, 315);
+        tick.setAccessibleName(answerName + QStringLiteral(" is correct"));
         forms::TextBox& answer = Text3.add(4 * q + k, this);
         field(answer, {p.fieldLeft + dx, p.top + row, 2295, 330}, 9.75f, kAnswerLength);
+        answer.setAccessibleName(answerName);
         answer.setCharacterFilter(storable);
     }
 }
@@ -124,7 +131,8 @@ void wizard::buildButtons() {
 }
 
 void wizard::setTabOrder() {
-    // Title, then each question's field and its answers A to D; the tick boxes last.
+    // Title, then each question's field and its answers A to D; the tick boxes, then
+    // "Save Worksheet" and "Exit".
     QWidget* previous = &Text1;
     const auto chain = [&previous](QWidget& next) {
         QWidget::setTabOrder(previous, &next);
@@ -137,6 +145,9 @@ void wizard::setTabOrder() {
         }
     }
     Check1.forEach([&chain](int, forms::CheckBox& c) { chain(c); });
+    chain(Label3[1]);
+    chain(Label3[0]);
+    setDesignedTabOrder(true);
 }
 
 void wizard::Form_Load() {

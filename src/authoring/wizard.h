@@ -29,6 +29,8 @@ public:
     void Text2_KeyPress(int index, int keyAscii);
     void Text3_KeyPress(int index, int keyAscii);
 
+    QString screenTitle() const override { return QStringLiteral("Multiple Choice Wizard"); }
+
     void genwork();
     void saveworksheet();
 

@@ -61,6 +61,31 @@ worksheets::worksheets(Program& program) : Screen(program.forms), m_program(prog
     Check2.events.click = [this] { Check2_Click(); };
     buildEntries();
     buildButtons();
+    setTabOrder();
+    setExitControl(Label2[0]);
+}
+
+// The titles down the left column, then down the right, as the register lists them; the
+// page buttons, the two tick boxes, "Exit".
+void worksheets::setTabOrder() {
+    QWidget* previous = &Label2[1];
+    const auto chain = [&previous](QWidget& next) {
+        QWidget::setTabOrder(previous, &next);
+        previous = &next;
+    };
+    for (int i = 2; i <= kPerPage; ++i) {
+        chain(Label2[i]);
+    }
+    chain(Label3[0]);
+    chain(Label3[1]);
+    chain(Check1);
+    chain(Check2);
+    chain(Label2[0]);
+    setDesignedTabOrder(true);
+}
+
+QWidget* worksheets::firstFocus() {
+    return Label2[1].Visible() ? &Label2[1] : &Label2[0];
 }
 
 void worksheets::buildEntries() {

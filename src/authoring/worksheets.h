@@ -33,6 +33,10 @@ public:
     // Copies the loaded quiz into the wizard and shows it; throws when a correct-answer
     // line names no tick box of its question.
     void editworksheet();
+    QString screenTitle() const override { return Label1.Caption(); }
+    // The first title of the page, else "Exit": never a tick box, which a stray Space
+    // would tick.
+    QWidget* firstFocus() override;
 
     forms::Label Label1{this};
     forms::CheckBox Check1{this};
@@ -45,6 +49,7 @@ public:
 private:
     void buildEntries();
     void buildButtons();
+    void setTabOrder();
     bool loadWorksheet(const QString& title);
     void deleteWorksheet(const QString& title);
     void relistAfterDelete();

@@ -11,6 +11,7 @@ public:
     using Context = Program;
     explicit Grey(Program& program);
     void Form_Load() override;
+    QString screenTitle() const override { return QStringLiteral("Placeworks"); }
 
 private:
     Program& m_program;

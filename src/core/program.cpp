@@ -6,6 +6,8 @@
 #include "media/pictures/pictures.h"
 #include "media/sound/soundplayer.h"
 
+#include <QFileInfo>
+
 void Program::play(const QString& file) {
     if (state.soundon == 1) {
         forms.get<Grey>();
@@ -21,6 +23,10 @@ static bool loadInto(Program& program, Control& control, const QString& name) {
         return false;
     }
     control.setPicture(*picture);
+    // Screen readers name a picture by its file: "Images\manchester map.jpg" is
+    // "Picture: manchester map".
+    const QString file = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    control.setAccessibleName(QStringLiteral("Picture: ") + QFileInfo(file).completeBaseName());
     return true;
 }
 

@@ -1,8 +1,10 @@
 #include "core/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace settings {
 namespace {
@@ -37,6 +39,36 @@ QString worksheetFolder(const QString& environment, const QStringList& configFil
         }
     }
     return fallback;
+}
+
+QString installedDataFolder(const QString& programDir, const QString& dataFromProgram) {
+    const QDir dir(programDir);
+    for (const char* data : {"images", "wmf", "wmf2", "wav", "logo", "multiple", "casestudies"}) {
+        if (dir.exists(QLatin1String(data))) {
+            return {};
+        }
+    }
+    const QString installed = QDir::cleanPath(dir.absoluteFilePath(dataFromProgram));
+    return QFileInfo(installed).isDir() ? installed : QString();
+}
+
+QString userWorksheetFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Placeworks/multiple");
+}
+
+bool seedWorksheetFolder(const QString& folder, const QString& shipped) {
+    if (QFileInfo::exists(folder)) {
+        return true;
+    }
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    const QDir from(shipped);
+    for (const QString& name : from.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        QFile::copy(from.filePath(name), QDir(folder).filePath(name));
+    }
+    return true;
 }
 
 } // namespace settings

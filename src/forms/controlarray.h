@@ -53,6 +53,12 @@ public:
         m_up = std::move(h);
         rewire();
     }
+    // Given the element's index, the Qt key and the shift bits; returns whether it used
+    // the key.
+    void onKeyDown(std::function<bool(int, int, int)> h) {
+        m_key = std::move(h);
+        rewire();
+    }
 
 private:
     void rewire() {
@@ -62,6 +68,11 @@ private:
     }
     void wire(T& c) {
         const int i = c.index;
+        // A control that can be clicked, dragged or worked with keys takes the focus (set
+        // here already, as a screen may chain it into its own tab order).
+        if (m_click || m_up || m_key) {
+            c.setFocusPolicy(Qt::StrongFocus);
+        }
         if (m_click) {
             c.events.click = [this, i] { m_click(i); };
         }
@@ -78,11 +89,15 @@ private:
         if (m_up) {
             c.events.mouseUp = [this, i](const auto& a) { m_up(i, a.button, a.shift, a.x, a.y); };
         }
+        if (m_key) {
+            c.events.keyDown = [this, i](int key, int shift) { return m_key(i, key, shift); };
+        }
     }
 
     std::map<int, T*> m_items;
     std::function<void(int)> m_click;
     std::function<void(int, int, int, float, float)> m_move, m_down, m_up;
+    std::function<bool(int, int, int)> m_key;
 };
 
 } // namespace forms

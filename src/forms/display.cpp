@@ -1,8 +1,11 @@
 #include "forms/display.h"
 
+#include "forms/accessibility.h"
 #include "forms/screen.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -12,6 +15,7 @@ namespace forms {
 Display::Display(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Placeworks"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installAccessibility();
     m_laidOut = scaling();
     m_laidOutTwips = QSizeF(widthTwips(), heightTwips());
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
@@ -67,6 +71,27 @@ void Display::setBusyPointer(bool busy) {
 void Display::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
+}
+
+void Display::announce(const QString& screenTitle) {
+    const QString program = QStringLiteral("Placeworks");
+    const QString title = screenTitle.trimmed();
+    const QString window =
+        title.isEmpty() || title == program ? program : title + QStringLiteral(" - ") + program;
+    if (window != windowTitle()) {
+        setWindowTitle(window); // tells screen readers of the new name
+    } else {
+        // Another screen of the same title still comes to the top.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Display::keyPressEvent(QKeyEvent* e) {
+    e->ignore();
+    if (m_keys) {
+        m_keys(*e);
+    }
 }
 
 void Display::resizeEvent(QResizeEvent* e) {

@@ -4,6 +4,7 @@
 
 #include <QSizeF>
 #include <QWidget>
+#include <functional>
 
 namespace forms {
 
@@ -33,12 +34,19 @@ public:
     // The display-wide pointer: the hourglass while busy, else the default.
     void setBusyPointer(bool busy);
 
+    // Makes a screen's title the window's, which screen readers announce.
+    void announce(const QString& screenTitle);
+    // Where the keys go that reach the window itself.
+    void setKeyHandler(std::function<void(QKeyEvent&)> handler) { m_keys = std::move(handler); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
     bool m_busy = false;
+    std::function<void(QKeyEvent&)> m_keys;
     Scaling m_laidOut;
     QSizeF m_laidOutTwips;
 };

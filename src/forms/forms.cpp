@@ -4,9 +4,18 @@
 
 namespace forms {
 
-Forms::Forms(Display& display) : m_display(display) {}
+Forms::Forms(Display& display) : m_display(display) {
+    // A key that reaches the window itself (no control has the focus) goes to the screen
+    // on top.
+    m_display.setKeyHandler([this](QKeyEvent& e) {
+        if (Screen* top = topScreen()) {
+            top->screenKey(e);
+        }
+    });
+}
 
 Forms::~Forms() {
+    m_display.setKeyHandler(nullptr);
     unloadAll();
 }
 
@@ -29,11 +38,33 @@ void Forms::unload(Screen& screen) {
     screen.markUnloaded();
     screen.hide();
     screen.deleteLater();
+    restack();
 }
 
 void Forms::showScreen(Screen& screen) {
     screen.show();
     screen.raise();
+    restack();
+}
+
+void Forms::restack() {
+    Screen* top = topScreen();
+    if (top) {
+        top->setEnabled(true);
+    }
+    for (const auto& [type, s] : m_loaded) {
+        if (s != top) {
+            s->setEnabled(!s->isVisible());
+        }
+    }
+    if (top == m_top) {
+        return;
+    }
+    m_top = top;
+    if (top) {
+        top->focusFirst();
+        m_display.announce(top->screenTitle());
+    }
 }
 
 std::vector<Screen*> Forms::loadedScreens() const {

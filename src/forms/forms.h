@@ -1,9 +1,12 @@
 #pragma once
 
+#include "forms/clickguard.h"
 #include "forms/screen.h"
 
+#include <QKeyEvent>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <type_traits>
 #include <typeindex>
@@ -22,6 +25,11 @@ class Display;
 //
 // One screen class may serve several screens told apart by an id (the menu of each case
 // study): get<S>(id) builds S(context, id), and each id is loaded and unloaded on its own.
+//
+// Only the screen on top takes input: every other screen that is showing is disabled,
+// so neither the keyboard focus nor Qt's focus moves can reach a covered screen. When
+// another screen comes to the top it gets the focus on its first control and its title
+// is announced (the window title, which screen readers follow).
 class Forms {
 public:
     explicit Forms(Display& display);
@@ -69,6 +77,13 @@ public:
     }
 
     void showScreen(Screen& screen);
+    ClickGuard& clickGuard() { return m_clickGuard; }
+    // Keys that work on every screen (the program's sound key): called with each key that
+    // neither the focused control nor the screen used; returns whether it used it.
+    void setProgramKeys(std::function<bool(const QKeyEvent&)> keys) {
+        m_programKeys = std::move(keys);
+    }
+    bool programKey(const QKeyEvent& event) const { return m_programKeys && m_programKeys(event); }
     // Every loaded screen, for checks that no screen is half-loaded or left behind.
     std::vector<Screen*> loadedScreens() const;
     // The visible screen on top, or nullptr.
@@ -78,10 +93,16 @@ public:
 private:
     using Key = std::pair<std::type_index, QString>;
     Screen* find(const std::type_info& type, const QString& id) const;
+    // Enables the screen on top and disables the others that show; a new top screen
+    // takes the focus and is announced.
+    void restack();
 
     Display& m_display;
     void* m_context = nullptr;
     std::map<Key, Screen*> m_loaded;
+    ClickGuard m_clickGuard;
+    std::function<bool(const QKeyEvent&)> m_programKeys;
+    const Screen* m_top = nullptr; // compared only, never dereferenced
 };
 
 } // namespace forms

@@ -1,7 +1,10 @@
 #include "forms/label.h"
 
+#include "forms/accessibility.h"
+
 #include <QCache>
 #include <QPainter>
+#include <QScopeGuard>
 
 namespace forms {
 
@@ -31,6 +34,9 @@ void Label::setCaption(const QString& text) {
     if (text != m_caption) {
         m_caption = text;
         update();
+        if (accessibleName().isEmpty()) {
+            notifyNameChanged(*this);
+        }
     }
 }
 
@@ -72,6 +78,21 @@ void Label::setEnabled(bool enabled) {
     update();
 }
 
+void Label::setLifted(bool lifted) {
+    m_lifted = lifted;
+    update();
+}
+
+void Label::focusInEvent(QFocusEvent* e) {
+    Control<QWidget>::focusInEvent(e);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* e) {
+    Control<QWidget>::focusOutEvent(e);
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRectF r = QWidget::rect();
@@ -85,6 +106,15 @@ void Label::paintEvent(QPaintEvent*) {
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
+    // The focus ring, or the lifted word's frame, goes over the caption however it is drawn.
+    const auto frame = qScopeGuard([&] {
+        const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        if (m_lifted || ring) {
+            p.setPen(QPen(m_lifted ? QColor(255, 140, 0) : QColor(Qt::white), 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(QWidget::rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        }
+    });
     const QFont font = fittedFont(r.toRect(), flags);
     const QColor pen = isEnabled() ? m_foreColor : QColor(128, 128, 128);
     const qreal dpr = devicePixelRatioF();

@@ -8,7 +8,8 @@ enum class BackStyle { Transparent, Opaque };
 enum class Align { Left, Right, Center };
 
 // A text label: caption drawn word-wrapped from the top, its own background colour
-// when opaque, an optional single-line border.
+// when opaque, an optional single-line border. With the keyboard focus (after a key
+// press) it wears a white ring; lifted (carried with the keyboard), an orange one.
 class Label : public Control<QWidget> {
 public:
     explicit Label(QWidget* parent);
@@ -27,9 +28,13 @@ public:
     void setBorder(bool single);
     bool border() const { return m_border; }
     void setEnabled(bool enabled);
+    void setLifted(bool lifted);
+    bool lifted() const { return m_lifted; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void applyFont() override;
 
 private:
@@ -43,6 +48,7 @@ private:
     QColor m_foreColor = Qt::black;
     Align m_align = Align::Left;
     bool m_border = false;
+    bool m_lifted = false;
 };
 
 } // namespace forms

@@ -79,7 +79,7 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
             keyPress(e->text().at(0).unicode());
         }
     }
-    QLineEdit::keyPressEvent(e);
+    Control<QLineEdit>::keyPressEvent(e);
 }
 
 } // namespace forms

@@ -97,6 +97,7 @@ multiple::multiple(Program& program) : Screen(program.forms), m_program(program)
         m_hover.add(l);
     }
     Label3.onClick([this](int i) { Label3_Click(i); });
+    setExitControl(Label3[2]);
     Label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
 }
@@ -126,6 +127,10 @@ void multiple::showquest() {
     Label3[1].setCaption(QStringLiteral("Next Question >>"));
     Label4.setCaption(QStringLiteral("Question") + numberText(q));
     Label2.setCaption(s.questions.at(q));
+    // Read out with the question, also when the focus rests on the hidden option.
+    const QString spoken = QStringLiteral("Question %1 of 10: %2").arg(q).arg(s.questions.at(q));
+    Label2.setAccessibleName(spoken);
+    Option1[5].setAccessibleName(spoken);
     Option1[1].setCaption(s.answer1.at(q));
     Option1[2].setCaption(s.answer2.at(q));
     Option1[3].setCaption(s.answer3.at(q));

@@ -26,6 +26,12 @@ public:
     void Option1_Click(int index);
     // Prints the loaded quiz as a worksheet; reports the outcome in a message.
     void Printpage();
+    QString screenTitle() const override {
+        return QStringLiteral("Multiple Choice: ") + Label6.Caption();
+    }
+    // The hidden "no choice" option, as showquest does: no answer shows as chosen, and
+    // the arrow keys choose from there.
+    QWidget* firstFocus() override { return &Option1[5]; }
 
     forms::Label Label1{this};
     forms::Label Label5{this};

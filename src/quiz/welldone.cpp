@@ -71,6 +71,7 @@ Welldone::Welldone(Program& program) : Screen(program.forms), m_program(program)
     m_hover.add(Label3[0]);
     m_hover.add(Label3[1]);
     Label3.onClick([this](int i) { Label3_Click(i); });
+    setExitControl(Label3[1]);
     Label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
 
@@ -78,6 +79,7 @@ Welldone::Welldone(Program& program) : Screen(program.forms), m_program(program)
     Text1.setFont(FontSpec{kTimes, 24});
     Text1.setMaxLength(25);
     Text1.setVisible(false);
+    Text1.setAccessibleName(QStringLiteral("Your name for the certificate"));
 
     Timer1.setInterval(1);
     Timer2.setInterval(10);
@@ -111,6 +113,14 @@ void Welldone::showBand() {
         Label3[0].setCaption(QStringLiteral("Check Wrong Answers"));
     }
     Label1.setCaption(scoreMessage(score, maxscore, band));
+}
+
+QString Welldone::screenTitle() const {
+    return Label4.Caption() + QLatin1Char(' ') + Label1.Caption();
+}
+
+QWidget* Welldone::firstFocus() {
+    return Text1.Visible() ? &Text1 : Screen::firstFocus();
 }
 
 void Welldone::Timer1_Timer() {

@@ -27,6 +27,9 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    QString screenTitle() const override;
+    // The name box after full marks.
+    QWidget* firstFocus() override;
     // Prints the certificate. A failure of the print run (no printer, a fault, anything
     // thrown from the document) is reported here as a printer problem. What goes wrong
     // outside the run (gathering the texts and measuring the subject line before it, or

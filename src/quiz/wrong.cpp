@@ -40,6 +40,7 @@ Wrong::Wrong(Program& program) : Screen(program.forms), m_program(program) {
     // No hover highlight on this button.
     styleButton(Label3.add(1, this), QStringLiteral("Exit"), 10560, 7920, 1245, 495);
     Label3.onClick([this](int i) { Label3_Click(i); });
+    setExitControl(Label3[1]);
 }
 
 void Wrong::Form_Load() {

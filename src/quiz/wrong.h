@@ -15,6 +15,7 @@ public:
 
     void Form_Load() override;
     void Label3_Click(int index);
+    QString screenTitle() const override { return Label4.Caption(); }
 
     forms::Label Label6{this};
     forms::Label Label4{this};

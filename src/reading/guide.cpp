@@ -24,6 +24,7 @@ guide::guide(Program& program) : Screen(program.forms), m_program(program) {
     buildPageButtons(Label3, this);
 
     Label3.onClick([this](int i) { Label3_Click(i); });
+    setExitControl(Label3[kExit]);
     Label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
     Label2.events.mouseMove = [this](const forms::MouseArgs& a) {

@@ -22,6 +22,9 @@ public:
     void Label2_MouseMove(int, int, float, float) {}
     void Label3_MouseMove(int, int, int, float, float) {}
     void Label3_Click(int index);
+    QString screenTitle() const override {
+        return QStringLiteral("Teachers' Guide, ") + Label1.Caption();
+    }
 
     static constexpr int kPages = 5;
 

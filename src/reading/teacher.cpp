@@ -23,6 +23,7 @@ teacher::teacher(Program& program) : Screen(program.forms), m_program(program) {
     buildPageCounter(Label1);
     buildPageButtons(Label3, this);
     Label3.onClick([this](int i) { Label3_Click(i); });
+    setExitControl(Label3[kExit]);
     Label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { Label3_MouseMove(i, b, s, x, y); });
     Image1.events.mouseMove = [this](const forms::MouseArgs& a) {
@@ -51,6 +52,14 @@ void teacher::Form_Load() {
     }
     m_program.state.pageno = 1;
     Label1.setCaption(pageCounter(m_program.state.pageno, m_program.state.pagecount));
+}
+
+QString teacher::screenTitle() const {
+    if (Timer1.Enabled()) {
+        return QStringLiteral("Acknowledgments");
+    }
+    return m_program.state.pagecount == 1 ? QStringLiteral("Teacher's Notes")
+                                          : QStringLiteral("Key Facts, ") + Label1.Caption();
 }
 
 void teacher::Label3_Click(int index) {

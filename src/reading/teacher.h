@@ -27,6 +27,7 @@ public:
     void Label3_MouseMove(int, int, int, float, float) {}
     void Label3_Click(int index);
     void Timer1_Timer();
+    QString screenTitle() const override;
 
     forms::Image Image1{this};                // screen drawing of the page on show, own size
     forms::Image Image2{this};                // print drawing of that page, never visible

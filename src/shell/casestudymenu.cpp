@@ -74,6 +74,7 @@ CaseStudyMenu::CaseStudyMenu(Program& program, const QString& id)
     label3.onClick([this](int i) { label3_Click(i); });
     label3.onMouseMove(
         [this](int i, int b, int s, float x, float y) { label3_MouseMove(i, b, s, x, y); });
+    setExitControl(label3[2]);
 }
 
 void CaseStudyMenu::Form_Load() {

@@ -26,6 +26,7 @@ public:
     void label3_MouseMove(int index, int button, int shift, float x, float y);
 
     const casestudy::Menu& study() const { return *m_study; }
+    QString screenTitle() const override { return Label1.Caption(); }
 
     forms::Label Label1{this};
     forms::Image Image1{this};

@@ -124,6 +124,7 @@ void intro0::buildEntries() {
     Label2.onClick([this](int index) { Label2_Click(index); });
     Label2.onMouseMove(
         [this](int index, int b, int s, float x, float y) { Label2_MouseMove(index, b, s, x, y); });
+    setExitControl(Label2[16]);
 }
 
 void intro0::Form_Load() {

@@ -24,6 +24,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Timer1_Timer();
+    QString screenTitle() const override { return QStringLiteral("Main menu"); }
+    // The first case study rather than the sound switch above it.
+    QWidget* firstFocus() override { return &Label2[15]; }
 
     forms::Label Label1{this};
     forms::Label Label3{this};

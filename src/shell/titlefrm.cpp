@@ -60,6 +60,7 @@ Titlefrm::Titlefrm(Program& program) : Screen(program.forms), m_program(program)
     Label2.setForeColor(QColor(0, 128, 0));
     Label2.setAlignment(Align::Center);
     Label2.setBackStyle(BackStyle::Transparent);
+    Frame1.setAccessibleName(QStringLiteral("Placeworks"));
 }
 
 void Titlefrm::Form_Load() {
@@ -84,6 +85,15 @@ void Titlefrm::fallback() {
     dressform(*this, m_program.display());
     Frame1.raise();
     m_program.loadPicture(Picture1, QStringLiteral("images\\venicesm.jpg"));
+}
+
+QString Titlefrm::screenTitle() const {
+    return Command1.Caption() == QStringLiteral("Cancel") ? QStringLiteral("Exit Placeworks?")
+                                                          : Label4.Caption();
+}
+
+forms::ControlCore* Titlefrm::exitControl() {
+    return Command1.Caption() == QStringLiteral("Cancel") ? &Command1 : nullptr;
 }
 
 void Titlefrm::Command1_Click() {

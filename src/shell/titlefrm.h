@@ -17,6 +17,10 @@ public:
     void Form_Load() override;
     void Command1_Click();
     void Command2_Click();
+    QString screenTitle() const override;
+    // Escape is "Cancel" on the exit confirmation; at start it does nothing, rather than
+    // end the program.
+    forms::ControlCore* exitControl() override;
 
     forms::Frame Frame1{this};
     forms::Label Label4{&Frame1};

@@ -33,6 +33,7 @@ void PrintTo(const Generator& g, std::ostream* os) {
 const Generator kGenerators[] = {
     {PW_GEN_PICTURES, "images"},
     {PW_GEN_LOGO, "logo"},
+    {PW_GEN_LOGO, "icons"},
     {PW_GEN_SOUNDS, "wav"},
 };
 

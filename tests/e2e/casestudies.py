@@ -161,6 +161,8 @@ class Walk:
         app.wait_for("the results", lambda: "%d out of %d" % (n, n) in self.results_text(), timeout=20)
         said = self.results_text()
         app.click(*RESULTS_EXIT)
+        # A click that comes while the screen is still changing is refused.
+        app.wait_for("the activity again", lambda: "out of" not in self.results_text())
         app.click(*ACTIVITY_START_AGAIN)
         app.click(*ACTIVITY_EXIT)
         app.wait_for("the menu again", lambda: app.pixel(*self.picture_point()) not in (SCREEN, BACKDROP))

@@ -5,17 +5,22 @@ centred on it (15 twips to the pixel at 800 x 600)."""
 
 import ctypes
 import ctypes.util
+import json
 import os
 import random
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
 TWIPS_PER_PIXEL = 15
+# Longer than the double-click interval, with room for the first click's own work.
+DOUBLE_CLICK = 0.5
 
 
 class _XImage(ctypes.Structure):
@@ -192,17 +197,84 @@ class Printer:
         return 1.0 - float(mean)
 
 
-class Program:
-    """The staged program in a program folder of its own."""
+class Accessibility:
+    """A session bus with the AT-SPI accessibility bus on it, as a desktop with a screen
+    reader has; started once for the suite. Programs started with env() show their
+    controls there, and tree() reads them as a screen reader does."""
 
-    def __init__(self, display, binary, artifacts, prepare=None, extra_env=None):
+    LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+    def __init__(self):
+        self.procs = []
+        self.address = None
+        self.python = self._python()
+        launcher = next((p for p in self.LAUNCHERS if os.path.exists(p)),
+                        shutil.which("at-spi-bus-launcher"))
+        self.problem = None
+        if not self.python:
+            self.problem = "no python3 with pyatspi (Debian's python3-pyatspi)"
+        elif not launcher or not shutil.which("dbus-daemon"):
+            self.problem = "no at-spi-bus-launcher or dbus-daemon (at-spi2-core, dbus)"
+        if self.problem:
+            return
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                              "--print-pid=1"], capture_output=True, text=True).stdout.split()
+        if len(out) < 2:
+            self.problem = "the session bus did not start"
+            return
+        self.address, self.bus_pid = out[0], int(out[1])
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        env.pop("DISPLAY", None)
+        self.procs.append(subprocess.Popen([launcher, "--launch-immediately"], env=env,
+                                           stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.DEVNULL))
+
+    @staticmethod
+    def _python():
+        for candidate in (sys.executable, "/usr/bin/python3", shutil.which("python3")):
+            if candidate and subprocess.run([candidate, "-c", "import pyatspi"],
+                                            stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL).returncode == 0:
+                return candidate
+        return None
+
+    def env(self):
+        return {"DBUS_SESSION_BUS_ADDRESS": self.address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+    def tree(self):
+        """The program's showing objects: dicts of role, name, depth and focused."""
+        env = dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.address)
+        result = subprocess.run([self.python, os.path.join(HERE, "atspi_dump.py")], env=env,
+                                capture_output=True, text=True, timeout=60)
+        if result.returncode:
+            raise AssertionError("reading the accessibility tree failed: " + result.stderr)
+        return json.loads(result.stdout or "[]")
+
+    def close(self):
+        for proc in self.procs:
+            proc.terminate()
+            proc.wait(timeout=10)
+        if self.address:
+            try:
+                os.kill(self.bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+
+
+class Program:
+    """The staged program in a program folder of its own, or, given a command (the words
+    of a desktop entry's Exec line), that command started in an empty folder of its own."""
+
+    def __init__(self, display, binary, artifacts, prepare=None, extra_env=None, command=None):
         self.display = display
         self.folder = tempfile.mkdtemp(prefix="pw-e2e-")
-        for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
-            src = os.path.join(ROOT, "data", name)
-            if os.path.isdir(src):
-                shutil.copytree(src, os.path.join(self.folder, name))
-        shutil.copy(binary, os.path.join(self.folder, "placeworks"))
+        if command is None:
+            for name in ("images", "wmf", "wmf2", "wav", "logo", "casestudies", "multiple"):
+                src = os.path.join(ROOT, "data", name)
+                if os.path.isdir(src):
+                    shutil.copytree(src, os.path.join(self.folder, name))
+            shutil.copy(binary, os.path.join(self.folder, "placeworks"))
+            command = ["./placeworks"]
         if prepare:
             prepare(self.folder)
         self.artifacts = artifacts
@@ -211,7 +283,7 @@ class Program:
         env = display.env()
         env.setdefault("ASAN_OPTIONS", "detect_leaks=0")
         env.update(extra_env or {})
-        self.proc = subprocess.Popen(["./placeworks"], cwd=self.folder, env=env,
+        self.proc = subprocess.Popen(command, cwd=self.folder, env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         self.shots = 0
 
@@ -230,7 +302,13 @@ class Program:
 
     def click(self, x, y, button=1):
         self.move(x, y)
+        # Two clicks at one place within the double-click interval are one click to the
+        # program; a pupil's next click on the same button ("Next Page") comes later.
+        place, when = getattr(self, "last_click", (None, 0.0))
+        if place == self.pointer:
+            time.sleep(max(0.0, when + DOUBLE_CLICK - time.monotonic()))
         self.xdo("click", button)
+        self.last_click = (self.pointer, time.monotonic())
         time.sleep(0.15)
 
     def drag(self, x0, y0, x1, y1, steps=8):
@@ -244,8 +322,16 @@ class Program:
     def type(self, text):
         self.xdo("type", "--delay", "20", text)
 
-    def key(self, name):
+    def key(self, name, times=1):
+        for _ in range(times):
+            self.xdo("key", name)
+
+    def activate(self, name="Return"):
+        """Enter or Space on the focused control, after a pause: a second click that comes
+        quicker than a double-click's is taken for part of the first."""
+        time.sleep(0.45)
         self.xdo("key", name)
+        time.sleep(0.15)
 
     # -- what a user sees ---------------------------------------------------------------
     def screenshot(self, label):
@@ -311,11 +397,12 @@ class Program:
 
     def answer(self, key="Return"):
         """Answers the message box on show (Return: OK, Escape: Cancel)."""
-        wins = self.windows()
-        self.xdo("windowfocus", "--sync", wins[-1])
+        box = self.windows()[-1]
+        self.xdo("windowfocus", "--sync", box)
         self.key(key)
-        # A second message may be open beneath (a timer's, shown while the first was up).
-        self.wait_for("the message box to close", lambda: len(self.windows()) < len(wins))
+        # This box, that is: another may be open beneath it (a timer's, shown while it
+        # was up) or come up straight after it.
+        self.wait_for("the message box to close", lambda: box not in self.windows())
 
     def dismiss_dialogs(self, timeout=2.0):
         """Answers every message box that appears within timeout; returns how many."""
@@ -367,8 +454,10 @@ class Journey(unittest.TestCase):
     artifacts_root = os.environ.get("PLACEWORKS_E2E_ARTIFACTS",
                                     os.path.join(tempfile.gettempdir(), "placeworks-e2e"))
     printer = None
+    accessibility = None
 
     extra_env = None
+    command = None  # None: the staged binary; else the words that start the program
     # The virtual display: width, height and device pixels to a pixel.
     display_size = (800, 600)
     density = None
@@ -377,7 +466,9 @@ class Journey(unittest.TestCase):
         """Changes the program folder before the program starts (missing data...)."""
 
     def setUp(self):
-        self.assertTrue(self.binary and os.path.exists(self.binary), "PLACEWORKS_BINARY not set")
+        if self.command is None:
+            self.assertTrue(self.binary and os.path.exists(self.binary),
+                            "PLACEWORKS_BINARY not set")
         self.artifacts = os.path.join(self.artifacts_root, self.id().split(".")[-1])
         shutil.rmtree(self.artifacts, ignore_errors=True)
         # Now and then a fresh X server refuses the program's first connection although
@@ -385,7 +476,7 @@ class Journey(unittest.TestCase):
         for attempt in range(3):
             self.display = Display(*self.display_size, density=self.density)
             self.app = Program(self.display, self.binary, self.artifacts, self.prepare,
-                               self.extra_env)
+                               self.extra_env, self.command)
             if self.wait_title():
                 return
             self.app.close()

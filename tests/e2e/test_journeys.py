@@ -148,6 +148,59 @@ class LabellingTheMap(PupilJourney):
         self.assertIn("Excellent work", self.results_text())
 
 
+class KeyboardOnly(PupilJourney):
+    """The whole pupil journey without a pointer: Tab and Shift+Tab, the arrow keys, Enter,
+    Space and Escape."""
+
+    # The borough map by keys, worked out from the reading order: the focus starts on
+    # Oldham, first of the word list; a word picked up in the list goes to the first box
+    # with the first Right, and the boxes read Rochdale, Oldham, Wigan, Manchester,
+    # Stockport. After the five drops Tab goes on to "Check Score".
+    MAP_KEYS = ["space"] + ["Right"] * 2 + ["space", "Tab"] + \
+               ["space"] + ["Right"] * 5 + ["space", "Tab"] + \
+               ["space", "Right", "space"] + ["Tab"] * 2 + \
+               ["space"] + ["Right"] * 4 + ["space"] + ["Tab"] * 2 + \
+               ["space"] + ["Right"] * 3 + ["space"] + ["Tab"] * 4
+
+    def test_menu_quiz_certificate_and_activity_with_the_keyboard_alone(self):
+        app = self.app
+        left, top = 6000 - 5460 / 2, 4500 - 6570 / 2
+        app.wait_colour(left + 150, top + 4900, (192, 192, 192), "the title screen")
+        app.activate()  # "OK" has the focus
+        app.wait_colour(11800, 3000, SCREEN, "the main menu")
+        # From the first case study, "Kinver: The Facts", row by row to Manchester's.
+        app.key("Tab", 8)
+        app.activate()
+        app.wait_for("the facts menu", lambda: app.pixel(*self.PICTURE_POINT) not in
+                     (SCREEN, BACKDROP))
+        self.menu_colour = app.pixel(*self.PICTURE_POINT)
+        app.key("Tab", 2)  # "Key Facts", "Teacher's Notes", "Multiple Choice"
+        app.activate()
+        app.wait_colour(11800, 3000, SCREEN, "the quiz screen")
+        for q, choice in enumerate(quiz_answers("Manchester Facts.txt")):
+            app.key("Down", choice)  # from the hidden "no choice" to answer A, B, ...
+            app.key("Tab", 1 if q == 0 else 2)  # past "<< Previous Question" from question 2
+            app.activate()
+        app.wait_for("the results", lambda: "10 out of 10" in self.results_text(), timeout=20)
+        app.type("Amira Khan")  # the name box has the focus
+        if self.printer and self.printer.ok:
+            self.printer.clear()
+            app.key("shift+Tab")  # "Print Certificate"
+            app.activate()
+            app.wait_dialog("Your certificate is now printing.")
+            app.answer()
+            self.assertIn("Amira Khan", Printer.text(self.printer.wait_pdf()))
+        app.activate("Escape")
+        self.wait_facts_menu()
+        app.key("Tab", 3)  # "Labelling Activity"
+        app.activate()
+        app.wait_colour(11900, 8900, (0, 51, 154), "the borough map screen")
+        for name in self.MAP_KEYS:
+            app.key(name)
+        app.activate()  # "Check Score"
+        app.wait_for("the results", lambda: "5 out of 5" in self.results_text(), timeout=20)
+
+
 class NotesPagePrinting(PupilJourney):
     def test_a_key_facts_page_reaches_the_printer(self):
         if not self.printer:
@@ -182,7 +235,9 @@ class NoPrinterAtAll(PupilJourney):
         self.assertTrue(app.running())
 
 
-class TeacherWorksheet(Journey):
+class WorksheetWriting:
+    """A teacher writes a ten-question worksheet in the wizard and saves it."""
+
     TITLE = "Rivers of Britain"
 
     def questions(self):
@@ -200,9 +255,9 @@ class TeacherWorksheet(Journey):
             lines += [enc(question)] + [enc(a) for a in answers] + [str(correct), " "]
         return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
-    def test_write_save_open_edit_and_delete(self):
+    def save_worksheet(self):
+        """From the main menu: the wizard, every field typed, Save Worksheet, its message."""
         app = self.app
-        self.start_to_menu()
         app.click(*MENU["wizard"])
         app.wait_colour(11500, 300, (255, 255, 255), "the wizard's title field")
         # Enter moves from the title through every question and its answers in turn.
@@ -224,6 +279,13 @@ class TeacherWorksheet(Journey):
         app.click(*centre(240, 7920, 3165, 495))  # Save Worksheet
         app.wait_dialog("Your worksheet has been saved.")
         app.answer()
+
+
+class TeacherWorksheet(WorksheetWriting, Journey):
+    def test_write_save_open_edit_and_delete(self):
+        app = self.app
+        self.start_to_menu()
+        self.save_worksheet()
         with open(app.path("multiple/%s.txt" % self.TITLE), "rb") as f:
             self.assertEqual(f.read(), self.expected_bytes())
         with open(app.path("multiple/track.txt"), "rb") as f:

@@ -1,7 +1,9 @@
 #include "support/programfixture.h"
 
 #include "shell/navigation.h"
+#include "shell/soundkey.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -36,8 +38,12 @@ ProgramFixture::ProgramFixture()
 
     display.resize(800, 600);
     display.show();
+    // The keyboard focus needs an active window.
+    QApplication::setActiveWindow(&display);
     forms.setContext(&program);
+    forms.clickGuard().setClock([this] { return clock; });
     installMenus(program);
+    connectProgramKeys(program);
 }
 
 ProgramFixture::~ProgramFixture() {
@@ -95,6 +101,7 @@ QWidget* ProgramFixture::widgetAt(float x, float y) const {
 }
 
 void ProgramFixture::clickAt(float x, float y, Qt::MouseButton button) {
+    clock += 1000;
     QWidget* w = widgetAt(x, y);
     QTest::mouseClick(w, button, {}, w->mapFrom(&display, pixelAt(x, y)));
 }
@@ -105,7 +112,22 @@ void ProgramFixture::moveTo(float x, float y) {
 }
 
 void ProgramFixture::click(QWidget& control) {
+    clock += 1000;
     QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center());
+}
+
+static QWidget* keyTarget(QWidget& display) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : &display;
+}
+
+void ProgramFixture::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    clock += 1000;
+    QTest::keyClick(keyTarget(display), key, modifiers);
+}
+
+void ProgramFixture::type(const QString& text) {
+    QTest::keyClicks(keyTarget(display), text);
 }
 
 void ProgramFixture::settle(int ms) {

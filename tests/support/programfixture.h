@@ -34,7 +34,9 @@ protected:
     void emptyFolder(const QString& name);
     void removeFolder(const QString& name);
 
-    // Real mouse input at twip positions of the display (not of a screen).
+    // Real mouse input at twip positions of the display (not of a screen). Each click
+    // and key press comes a second after the one before, as a user's do: the click guard
+    // takes a quicker second click on the same control for a double-click.
     void clickAt(float x, float y, Qt::MouseButton button = Qt::LeftButton);
     void moveTo(float x, float y);
     // The display pixel of a twip position of the display.
@@ -44,6 +46,13 @@ protected:
     QPointF onScreens(float x, float y) const;
     // A click in the middle of a control.
     void click(QWidget& control);
+    // A key pressed and released on the widget that has the keyboard focus (the display
+    // when none has).
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Text typed into the focused widget.
+    void type(const QString& text);
+    // The click guard's clock, in milliseconds; the helpers above move it on.
+    qint64 clock = 0;
     // The widget under a twip position of the display.
     QWidget* widgetAt(float x, float y) const;
     // Lets posted events (deferred deletes, single-shot timers) run.

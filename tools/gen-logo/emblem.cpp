@@ -131,4 +131,22 @@ QImage frame(int index, int frames, QSize size, QColor background) {
     return image;
 }
 
+QImage icon(int size, QColor background) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const qreal margin = s / 16;
+    const qreal lw = qMax<qreal>(1.0, s / 48);
+    p.setPen(QPen(kInk, lw));
+    p.setBrush(background);
+    const QRectF tile(margin, margin, s - 2 * margin, s - 2 * margin);
+    p.drawRoundedRect(tile.adjusted(lw / 2, lw / 2, -lw / 2, -lw / 2), s / 8, s / 8);
+    // Ruled lines only where there are pixels enough to tell them apart.
+    book(p, QRectF(s * 0.14, s * 0.48, s * 0.72, s * 0.36), size >= 48);
+    quill(p, QPointF(s * 0.6, s * 0.62), s * 0.5, 24);
+    return image;
+}
+
 } // namespace emblem

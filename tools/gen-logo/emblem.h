@@ -13,4 +13,8 @@ QImage logo(QSize size);
 /// into the first.
 QImage frame(int frame, int frames, QSize size, QColor background);
 
+/// The program's icon, `size` pixels square: the open book and the quill on a rounded tile of
+/// `background`, the rest transparent. Drawn afresh at each size, so small icons stay sharp.
+QImage icon(int size, QColor background);
+
 } // namespace emblem

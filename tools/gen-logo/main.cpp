@@ -1,5 +1,6 @@
 // gen-logo CONTENT_DIR DATA_DIR: draws the maker's logo bitmap and the twenty frames of the
-// logo animation into DATA_DIR/logo.
+// logo animation into DATA_DIR/logo, and the program's icon at the desktop's usual sizes into
+// DATA_DIR/icons/hicolor (the icon theme's layout, which the package installs as it is).
 #include "emblem.h"
 #include "gifwriter.h"
 
@@ -15,6 +16,7 @@ constexpr int kFrames = 20;
 const QSize kLogoSize(120, 89);   // 1800 x 1335 twips
 const QSize kFrameSize(120, 120); // 1800 x 1800 twips
 const QColor kFrameBackground(49, 135, 214);
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 bool writeLogo(const QDir& logoDir) {
     QImageWriter writer(logoDir.filePath("quillon2.bmp"), "bmp");
@@ -37,6 +39,21 @@ bool writeFrames(const QDir& logoDir) {
     return true;
 }
 
+bool writeIcons(const QDir& data) {
+    for (const int size : kIconSizes) {
+        const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+        if (!data.mkpath(folder))
+            return false;
+        QImageWriter writer(data.filePath(folder + QStringLiteral("/placeworks.png")), "png");
+        if (!writer.write(emblem::icon(size, kFrameBackground))) {
+            std::fprintf(stderr, "gen-logo: %s: %s\n", qPrintable(folder),
+                         qPrintable(writer.errorString()));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,5 +68,5 @@ int main(int argc, char** argv) {
     if (!data.mkpath("logo"))
         return 1;
     const QDir logoDir(data.filePath("logo"));
-    return writeLogo(logoDir) && writeFrames(logoDir) ? 0 : 1;
+    return writeLogo(logoDir) && writeFrames(logoDir) && writeIcons(data) ? 0 : 1;
 }

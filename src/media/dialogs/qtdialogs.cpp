@@ -19,6 +19,11 @@ Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& c
     }
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
+    // Without a window manager (a kiosk session) nothing gives the keyboard back to the
+    // program's window when the box closes.
+    if (m_parent) {
+        m_parent->activateWindow();
+    }
     return box.clickedButton() == box.button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
 }
 
