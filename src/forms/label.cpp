@@ -4,7 +4,6 @@
 
 #include <QCache>
 #include <QPainter>
-#include <QScopeGuard>
 
 namespace forms {
 
@@ -106,53 +105,51 @@ void Label::paintEvent(QPaintEvent*) {
     flags |= m_align == Align::Center  ? Qt::AlignHCenter
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignLeft;
-    // The focus ring, or the lifted word's frame, goes over the caption however it is drawn.
-    const auto frame = qScopeGuard([&] {
-        const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
-        if (m_lifted || ring) {
-            p.setPen(QPen(m_lifted ? QColor(255, 140, 0) : QColor(Qt::white), 3));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRectF(QWidget::rect()).adjusted(1.5, 1.5, -1.5, -1.5));
-        }
-    });
+    paintCaption(p, r, flags);
+    // The focus ring, or the lifted word's frame, goes over the caption.
+    const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (m_lifted || ring) {
+        p.setPen(QPen(m_lifted ? QColor(255, 140, 0) : QColor(Qt::white), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(QWidget::rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+}
+
+void Label::paintCaption(QPainter& p, const QRectF& r, int flags) {
     const QFont font = fittedFont(r.toRect(), flags);
     const QColor pen = isEnabled() ? m_foreColor : QColor(128, 128, 128);
     const qreal dpr = devicePixelRatioF();
-    if (m_caption.isEmpty() || !drawnAsOutlines(font, dpr)) {
-        p.setFont(font);
-        p.setPen(pen);
-        p.drawText(r, flags, m_caption);
+    const QImage* text = nullptr;
+    if (!m_caption.isEmpty() && drawnAsOutlines(font, dpr)) {
+        const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6|%7")
+                                .arg(m_caption, font.toString())
+                                .arg(r.width() * dpr)
+                                .arg(r.height() * dpr)
+                                .arg(flags)
+                                .arg(pen.rgba())
+                                .arg(dpr);
+        if (!captionImages().contains(key)) {
+            auto* image =
+                new QImage((r.size() * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+            image->setDevicePixelRatio(dpr);
+            image->fill(Qt::transparent);
+            QPainter ip(image);
+            ip.setFont(font);
+            ip.setPen(pen);
+            ip.drawText(QRectF(QPointF(0, 0), r.size()), flags, m_caption);
+            ip.end();
+            // An image larger than the whole cache is refused (and deleted) by the cache.
+            captionImages().insert(key, image, qMax<qsizetype>(1, image->sizeInBytes() / 1024));
+        }
+        text = captionImages().object(key);
+    }
+    if (text) {
+        p.drawImage(r.topLeft(), *text);
         return;
     }
-    const QSize pixels = (r.size() * dpr).toSize();
-    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6|%7")
-                            .arg(m_caption, font.toString())
-                            .arg(pixels.width())
-                            .arg(pixels.height())
-                            .arg(flags)
-                            .arg(pen.rgba())
-                            .arg(dpr);
-    const QImage* text = captionImages().object(key);
-    if (!text) {
-        auto* image = new QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        image->setDevicePixelRatio(dpr);
-        image->fill(Qt::transparent);
-        QPainter ip(image);
-        ip.setFont(font);
-        ip.setPen(pen);
-        ip.drawText(QRectF(QPointF(0, 0), r.size()), flags, m_caption);
-        ip.end();
-        const qsizetype kilobytes = qMax<qsizetype>(1, image->sizeInBytes() / 1024);
-        captionImages().insert(key, image, kilobytes);
-        text = captionImages().object(key);
-        if (!text) { // larger than the whole cache: draw it directly
-            p.setFont(font);
-            p.setPen(pen);
-            p.drawText(r, flags, m_caption);
-            return;
-        }
-    }
-    p.drawImage(r.topLeft(), *text);
+    p.setFont(font);
+    p.setPen(pen);
+    p.drawText(r, flags, m_caption);
 }
 
 // The screens were laid out for fonts that the stand-in faces are a little wider than.

@@ -2,6 +2,8 @@
 
 #include "forms/control.h"
 
+class QPainter;
+
 namespace forms {
 
 enum class BackStyle { Transparent, Opaque };
@@ -39,6 +41,7 @@ protected:
 
 private:
     QFont fittedFont(const QRect& r, int flags);
+    void paintCaption(QPainter& p, const QRectF& r, int flags);
 
     QString m_caption;
     QString m_fitKey;
