@@ -125,7 +125,13 @@ class Display:
                 self.close()
                 return False
             time.sleep(0.1)
-        self.pixels = Pixels(self.name)
+        try:
+            self.pixels = Pixels(self.name)
+        except RuntimeError:
+            # A loaded machine's server can still refuse a connection now and then: start
+            # another.
+            self.close()
+            return False
         return True
 
     def env(self):
