@@ -13,7 +13,11 @@ class Welldone;
 // The real screens on silent services, reading the shipped data folder (the working
 // directory), on a display of the given size that the platform has exposed.
 struct BenchProgram : fakes::FakeProgram {
-    using FakeProgram::FakeProgram;
+    // Each click stands for a user's separate action, long after the one before: the
+    // guard against double-clicks sees a second go by at every look at its clock.
+    explicit BenchProgram(QSize size = QSize(800, 600)) : FakeProgram(size) {
+        forms.clickGuard().setClock([t = qint64(0)]() mutable { return t += 1000; });
+    }
 
     // Runs what is pending (timers due, deferred deletes), as the event loop would
     // between two user actions.

@@ -1,8 +1,16 @@
 #include "forms/image.h"
 
+#include "forms/renderedpictures.h"
+
 #include <QPainter>
 
 namespace forms {
+
+namespace {
+
+const QPainter::RenderHints kImageHints = QPainter::Antialiasing | QPainter::TextAntialiasing;
+
+} // namespace
 
 Image::Image(QWidget* parent) : Control<QWidget>(parent) {}
 
@@ -16,14 +24,31 @@ void Image::setPicture(const Picture& picture) {
     update();
 }
 
+void Image::prepare(const Picture& picture) const {
+    QSize size = QWidget::size();
+    if (!m_stretch && !picture.isNull()) {
+        const QSizeF twips = picture.sizeTwips();
+        size =
+            scaling()
+                .toPixelRect(TwipRect{Left(), Top(), float(twips.width()), float(twips.height())})
+                .size();
+    }
+    const qreal dpr = devicePixelRatioF();
+    const QSize display = window()->size();
+    rendered::picture(picture, size, dpr, kImageHints,
+                      qint64(qint64(display.width()) * display.height() * dpr * dpr));
+}
+
 void Image::paintEvent(QPaintEvent*) {
     if (m_picture.isNull()) {
         return;
     }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    m_picture.draw(p, QRectF(QWidget::rect()));
+    p.setRenderHints(p.renderHints(), false);
+    p.setRenderHints(kImageHints);
+    if (!rendered::draw(p, m_picture, QWidget::rect())) {
+        m_picture.draw(p, QRectF(QWidget::rect()));
+    }
 }
 
 PictureBox::PictureBox(QWidget* parent) : Control<QWidget>(parent) {}

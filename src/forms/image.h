@@ -18,6 +18,10 @@ public:
     bool stretch() const { return m_stretch; }
     const Picture& picture() const { return m_picture; }
     void setPicture(const Picture& picture);
+    // Draws the picture as this control would show it, at the display's resolution, into
+    // the shared cache of drawn pictures, so that showing it later is a copy: a page about
+    // to be turned to.
+    void prepare(const Picture& picture) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -3,9 +3,17 @@
 #include "forms/twips.h"
 
 #include <QPainter>
+#include <atomic>
 
 namespace forms {
 namespace {
+
+// Keys for pictures made in memory count down from the top, far from the content keys
+// of pictures read from files.
+quint64 freshKey() {
+    static std::atomic<quint64> next{~quint64(0)};
+    return next--;
+}
 
 // A raster picture's own size is its pixel size at 96 dpi, whatever the file says,
 // as the screens were designed for.
@@ -21,12 +29,16 @@ public:
         painter.drawImage(target, m_image);
         painter.restore();
     }
+    bool copiedAt(QSize devicePixels) const override { return devicePixels == m_image.size(); }
 
 private:
     QImage m_image;
 };
 
 } // namespace
+
+Picture::Picture(std::shared_ptr<const PictureSource> source)
+    : m_source(std::move(source)), m_key(freshKey()) {}
 
 Picture Picture::fromImage(const QImage& image) {
     if (image.isNull()) {

@@ -8,7 +8,12 @@
 
 using namespace reading;
 
-guide::guide(Program& program) : Screen(program.forms), m_program(program) {
+guide::guide(Program& program)
+    : Screen(program.forms), m_program(program),
+      m_ahead(
+          program, Image1,
+          [&state = program.state] { return std::pair(state.pageno, int(kPages)); },
+          [](int page) { return guidePage(page); }) {
     Image1.move(120, 0);
     Image2.move(120, -240);
     Image2.setVisible(false);
@@ -37,6 +42,7 @@ guide::guide(Program& program) : Screen(program.forms), m_program(program) {
 
 void guide::Form_Load() {
     dressform(*this, m_program.display());
+    m_ahead.pageShown();
 }
 
 void guide::Form_MouseMove(int, int, float, float) {
@@ -74,4 +80,5 @@ void guide::turnPage(int step) {
     Label3[kPreviousPage].setEnabled(page != 1);
     Label3[kNextPage].setEnabled(page != kPages);
     Label1.setCaption(pageCounter(page, kPages));
+    m_ahead.pageShown();
 }

@@ -4,6 +4,7 @@
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/screen.h"
+#include "reading/pagesahead.h"
 
 struct Program;
 
@@ -38,4 +39,5 @@ private:
     void turnPage(int step);
 
     Program& m_program;
+    reading::PagesAhead m_ahead;
 };

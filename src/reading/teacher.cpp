@@ -15,7 +15,12 @@ const int kLogoFrames = 20;
 
 } // namespace
 
-teacher::teacher(Program& program) : Screen(program.forms), m_program(program) {
+teacher::teacher(Program& program)
+    : Screen(program.forms), m_program(program),
+      m_ahead(
+          program, Image1,
+          [&state = program.state] { return std::pair(state.pageno, state.pagecount); },
+          [&state = program.state](int page) { return notesPage(state.pageset, page); }) {
     Image1.move(120, 0);
     Image2.move(0, 0);
     Image2.setVisible(false);
@@ -52,6 +57,7 @@ void teacher::Form_Load() {
     }
     m_program.state.pageno = 1;
     Label1.setCaption(pageCounter(m_program.state.pageno, m_program.state.pagecount));
+    m_ahead.pageShown();
 }
 
 QString teacher::screenTitle() const {
@@ -108,6 +114,7 @@ void teacher::refresh(const PageDrawings& drawings) {
     }
     drawings.showIn(Image1, Image2);
     Label1.setCaption(pageCounter(s.pageno, s.pagecount));
+    m_ahead.pageShown();
 }
 
 void teacher::Timer1_Timer() {

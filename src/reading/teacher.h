@@ -5,6 +5,7 @@
 #include "forms/label.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
+#include "reading/pagesahead.h"
 
 struct Program;
 namespace reading {
@@ -44,4 +45,5 @@ private:
     void reportMissingFrame(const QString& name);
 
     Program& m_program;
+    reading::PagesAhead m_ahead;
 };

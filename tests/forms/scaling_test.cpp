@@ -2,8 +2,10 @@
 // pointer positions come back in twips, and a resize places and letters everything again.
 #include "forms/display.h"
 #include "forms/forms.h"
+#include "forms/image.h"
 #include "forms/label.h"
 #include "forms/optionbutton.h"
+#include "forms/renderedpictures.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -168,6 +170,58 @@ TEST_F(ScalingTest, TextMeasuredForPrintingIgnoresTheDisplay) {
     resize({3840, 2160});
     EXPECT_FLOAT_EQ(forms::textWidthTwips(font, QStringLiteral("Manchester Facts")), designed);
     EXPECT_GT(designed, 0);
+}
+
+// A 100 x 100 pixel picture that counts its drawings: one paints its left half red, the
+// other inverts everything beneath it.
+class Counted final : public forms::PictureSource {
+public:
+    explicit Counted(bool inverts) : m_inverts(inverts) {}
+    QSizeF sizeTwips() const override { return {1500, 1500}; }
+    void draw(QPainter& p, const QRectF& target) const override {
+        ++draws;
+        if (m_inverts) {
+            p.setCompositionMode(QPainter::RasterOp_NotDestination);
+            p.fillRect(target, Qt::white);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else {
+            p.fillRect(QRectF(target.topLeft(), QSizeF(target.width() / 2, target.height())),
+                       Qt::red);
+        }
+    }
+    bool drawAlone(QPainter& p, const QRectF& target) const override {
+        draw(p, target);
+        return !m_inverts;
+    }
+    mutable int draws = 0;
+
+private:
+    bool m_inverts;
+};
+
+// A picture is drawn once and copied at later paints, its clear parts showing what lies
+// beneath; one that combines with what lies beneath is drawn in place at every paint.
+TEST(RenderedPictures, AreDrawnOnceUnlessTheyCombineWithTheBackground) {
+    forms::rendered::clear();
+    for (const bool inverts : {false, true}) {
+        SCOPED_TRACE(inverts ? "inverting" : "half red");
+        QWidget backdrop;
+        backdrop.resize(200, 200);
+        backdrop.setAutoFillBackground(true);
+        backdrop.setPalette(QPalette(QColor(0, 0, 255)));
+        forms::Image image(&backdrop);
+        image.move(750, 750);
+        const auto source = std::make_shared<Counted>(inverts);
+        image.setPicture(forms::Picture(source));
+        for (int paint = 1; paint <= 2; ++paint) {
+            const QImage shot = backdrop.grab().toImage();
+            // The inverting one is found out by a first drawing that is thrown away.
+            EXPECT_EQ(source->draws, inverts ? paint + 1 : 1);
+            EXPECT_EQ(shot.pixel(60, 100) & 0xFFFFFF, inverts ? 0xFFFF00u : 0xFF0000u);
+            EXPECT_EQ(shot.pixel(140, 100) & 0xFFFFFF, inverts ? 0xFFFF00u : 0x0000FFu);
+            EXPECT_EQ(shot.pixel(20, 20) & 0xFFFFFF, 0x0000FFu);
+        }
+    }
 }
 
 } // namespace

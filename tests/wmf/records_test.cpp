@@ -4,6 +4,7 @@
 #include "wmf/metafilebuilder.h"
 
 #include <QFontDatabase>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -118,6 +119,8 @@ struct Drawn {
     std::function<void(MetafileBuilder&)> records;
     QPoint inside, outside;
     QRgb insideColour, outsideColour;
+    // Whether the drawing stands alone, not combined with what lay beneath.
+    bool alone = true;
 };
 
 class WmfRecord : public ::testing::TestWithParam<Drawn> {};
@@ -129,6 +132,11 @@ TEST_P(WmfRecord, DrawsWhereItShould) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(at(image, GetParam().inside.x(), GetParam().inside.y()), GetParam().insideColour);
     EXPECT_EQ(at(image, GetParam().outside.x(), GetParam().outside.y()), GetParam().outsideColour);
+    QImage again(100, 100, QImage::Format_ARGB32_Premultiplied);
+    again.fill(Qt::transparent);
+    QPainter painter(&again);
+    const auto metafile = std::get<wmf::Metafile>(wmf::Metafile::read(b.bytes()));
+    EXPECT_EQ(metafile.draw(painter, QRectF(again.rect())), GetParam().alone);
 }
 
 constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0xFF0000;
@@ -177,7 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
               {50, 50},
               {90, 90},
               kBlack,
-              kWhite},
+              kWhite,
+              false},
         Drawn{"ClipToRegion",
               [](MetafileBuilder& b) {
                   redBrushAndRegion(b);
@@ -206,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
               {50, 50},
               {10, 10},
               kRed,
-              kWhite},
+              kWhite,
+              false},
         Drawn{"ExtFloodFillFillsTheSurface",
               [](MetafileBuilder& b) {
                   b.record(0x02FC, {1, 0, 0, 0}).select(0).rectangle(20, 20, 80, 80);
@@ -215,7 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
               {10, 10},
               {50, 50},
               kRed,
-              kWhite},
+              kWhite,
+              false},
         Drawn{"PatBltNopLeavesTheDestination",
               [](MetafileBuilder& b) {
                   b.solidBrush(0xFF0000).select(0).record(0x061D, {0x0029, 0x00AA, 60, 60, 20, 20});
@@ -239,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
               {50, 50},
               {10, 10},
               kBlack,
-              kWhite},
+              kWhite,
+              false},
         // A 2 x 1 Bitmap16 of 4 bits (indices 9 and 12: VGA red and blue) blitted over
         // 40 x 20 units: the source given in the destination's units is cut to the bitmap.
         Drawn{

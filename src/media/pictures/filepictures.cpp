@@ -48,8 +48,11 @@ std::optional<forms::Picture> FilePictures::load(const QString& name, QString* e
     }
     if (!picture) {
         setError(error, QStringLiteral("Cannot read the picture file %1: %2.").arg(name, why));
+        return picture;
     }
-    return picture;
+    // Pictures read from the same bytes draw the same: a page read again when it is
+    // turned to finds the drawing kept of it.
+    return picture->withKey(qHashMulti(0, bytes, bytes.size()));
 }
 
 std::optional<forms::Picture> FilePictures::loadRaster(const QByteArray& bytes,

@@ -12,6 +12,9 @@ public:
     void draw(QPainter& painter, const QRectF& target) const override {
         m_metafile.draw(painter, target);
     }
+    bool drawAlone(QPainter& painter, const QRectF& target) const override {
+        return m_metafile.draw(painter, target);
+    }
 
 private:
     wmf::Metafile m_metafile;

@@ -42,11 +42,7 @@ bool usesSource(quint32 rop) {
 }
 
 void setMode(PlayContext& c, QPainter::CompositionMode mode) {
-    const QPaintEngine* engine = c.painter().paintEngine();
-    const bool rasterOp = mode >= QPainter::RasterOp_SourceOrDestination;
-    if (rasterOp && !(engine && engine->hasFeature(QPaintEngine::RasterOpModes)))
-        mode = QPainter::CompositionMode_SourceOver;
-    c.painter().setCompositionMode(mode);
+    c.setCompositionMode(mode);
 }
 
 // The brush as one colour for the raster operations that combine it with the destination.

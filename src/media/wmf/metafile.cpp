@@ -50,8 +50,8 @@ int Metafile::recordCount() const {
     return int(m_data->records.size());
 }
 
-void Metafile::draw(QPainter& painter, const QRectF& target) const {
-    Player::play(*m_data, painter, target);
+bool Metafile::draw(QPainter& painter, const QRectF& target) const {
+    return Player::play(*m_data, painter, target);
 }
 
 // A metafile's own size can be absurd (a bounding box of 30000 units at 1 unit per inch);

@@ -49,7 +49,9 @@ public:
 
     /// Plays the records into target (painter coordinates); the frame of the metafile is
     /// stretched onto target and drawing is clipped to it. The painter's state is kept.
-    void draw(QPainter& painter, const QRectF& target) const;
+    /// Returns false when raster operations combined the drawing with what lay beneath
+    /// (inverting it, say), so that the result depends on the background.
+    bool draw(QPainter& painter, const QRectF& target) const;
     /// Renders at own size at the given resolution onto the given background.
     QImage toImage(qreal dpi = 96, const QColor& background = Qt::white) const;
 

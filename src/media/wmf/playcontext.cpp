@@ -154,12 +154,18 @@ bool PlayContext::applyRop2() {
     default:
         break;
     }
-    const QPaintEngine* engine = m_painter.paintEngine();
-    if (mode != QPainter::CompositionMode_SourceOver &&
-        !(engine && engine->hasFeature(QPaintEngine::RasterOpModes)))
-        mode = QPainter::CompositionMode_SourceOver;
-    m_painter.setCompositionMode(mode);
+    setCompositionMode(mode);
     return true;
+}
+
+void PlayContext::setCompositionMode(QPainter::CompositionMode mode) {
+    const bool rasterOp = mode >= QPainter::RasterOp_SourceOrDestination;
+    const QPaintEngine* engine = m_painter.paintEngine();
+    if (rasterOp && !(engine && engine->hasFeature(QPaintEngine::RasterOpModes)))
+        mode = QPainter::CompositionMode_SourceOver;
+    else if (rasterOp)
+        m_combined = true;
+    m_painter.setCompositionMode(mode);
 }
 
 QPen PlayContext::makePen() const {

@@ -55,6 +55,13 @@ public:
     void applyClip();
     /// Sets the composition mode for a binary raster operation; false = draw nothing.
     bool applyRop2();
+    /// Sets the painter's composition mode; a raster operation only where the paint
+    /// engine has them (source over elsewhere).
+    void setCompositionMode(QPainter::CompositionMode mode);
+    /// Whether a raster operation or a flood fill has combined the drawing with what lay
+    /// beneath.
+    bool combinedWithDestination() const { return m_combined; }
+    void noteCombined() { m_combined = true; }
 
 private:
     QPen makePen() const;
@@ -68,6 +75,7 @@ private:
     DcState m_state;
     std::vector<DcState> m_saved;
     ObjectTable m_objects;
+    bool m_combined = false;
 };
 
 } // namespace wmf

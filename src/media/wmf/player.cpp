@@ -23,9 +23,10 @@ const HandlerTable& handlers() {
 
 } // namespace
 
-void Player::play(const MetafileData& data, QPainter& painter, const QRectF& target) {
+bool Player::play(const MetafileData& data, QPainter& painter, const QRectF& target) {
     if (target.isEmpty() || !painter.isActive())
-        return;
+        return true;
+    bool alone = true;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -38,8 +39,10 @@ void Player::play(const MetafileData& data, QPainter& painter, const QRectF& tar
             if (handler)
                 handler(context, RecordParams(bytes.sliced(record.paramStart, record.paramBytes)));
         }
+        alone = !context.combinedWithDestination();
     }
     painter.restore();
+    return alone;
 }
 
 } // namespace wmf

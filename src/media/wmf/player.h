@@ -13,7 +13,8 @@ namespace wmf {
 /// change nothing.
 class Player {
 public:
-    static void play(const MetafileData& data, QPainter& painter, const QRectF& target);
+    /// Returns false when raster operations combined the drawing with what lay beneath.
+    static bool play(const MetafileData& data, QPainter& painter, const QRectF& target);
 };
 
 } // namespace wmf

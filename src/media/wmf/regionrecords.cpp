@@ -61,7 +61,7 @@ void invertRegion(PlayContext& c, const RecordParams& p) {
     if (!region || !engine || !engine->hasFeature(QPaintEngine::RasterOpModes))
         return;
     QPainter& painter = c.painter();
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    c.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const QRect& r : c.pixels(*region))
         painter.fillRect(r, Qt::white);
@@ -129,6 +129,7 @@ void floodFillAt(PlayContext& c, QPointF logical, QColor colour, bool surface) {
     const auto* image = dynamic_cast<const QImage*>(painter.device());
     if (!image || image->depth() != 32 || c.state().brush.kind == BrushSpec::Null)
         return;
+    c.noteCombined();
     const QPointF device = painter.deviceTransform().map(c.map(logical));
     const QPoint start(int(std::floor(device.x())), int(std::floor(device.y())));
     if (!image->rect().contains(start))

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/picture.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+namespace forms {
+
+// Pictures drawn once at a display's resolution and kept, shared by every picture
+// control. A metafile page or a smoothly scaled photograph of a 4K display takes tens of
+// milliseconds to draw and the same pictures come back again and again in a lesson; a
+// kept one is copied onto the screen. The cache holds a few displays' worth of pixels,
+// the least recently used going first.
+namespace rendered {
+
+// The picture drawn into an image of size logical pixels at device pixel ratio dpr (the
+// image's size is size × dpr), kept or drawn now with the given hints and kept; a null
+// image for a picture that must be drawn straight onto its background every time (it
+// combines its colours with what lies beneath). displayPixels is the area of the
+// display in device pixels, which sets the cache's budget.
+QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
+               qint64 displayPixels);
+
+// Draws the picture filling target as picture() keeps it, when the painter maps target
+// onto whole device pixels unscaled but for the device pixel ratio; otherwise (or for a
+// picture that cannot be kept) does nothing and returns false, and the caller draws the
+// picture itself.
+bool draw(QPainter& painter, const Picture& picture, const QRect& target);
+
+// Forgets every kept picture.
+void clear();
+
+} // namespace rendered
+} // namespace forms

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "reading/pagenames.h"
+
+#include <QTimer>
+#include <functional>
+
+struct Program;
+namespace forms {
+class Image;
+}
+
+namespace reading {
+
+// Draws the screen drawings of the pages either side of the one on show ahead of time, a
+// moment after it has come up, while it is being read, so that turning to them is a copy
+// of a kept drawing (forms::rendered). A drawing that cannot be read is left for the turn
+// itself to report.
+class PagesAhead {
+public:
+    // The page on show and the number of pages, as they are when the moment comes.
+    using Where = std::function<std::pair<int, int>()>;
+    using Names = std::function<PageNames(int page)>;
+
+    PagesAhead(Program& program, forms::Image& image, Where where, Names names);
+
+    // A page has come up: the pages either side follow a moment later, if the image is
+    // still on show then.
+    void pageShown();
+
+    // Long enough for the page on show to be drawn first; far shorter than any reading.
+    static constexpr int kPauseMs = 100;
+
+private:
+    void prepare();
+
+    Program& m_program;
+    forms::Image& m_image;
+    Where m_where;
+    Names m_names;
+    QTimer m_timer;
+};
+
+} // namespace reading
