@@ -1,5 +1,6 @@
 #include "media/pictures/filepictures.h"
 
+#include "forms/twips.h"
 #include "media/pictures/metafilepicture.h"
 #include "media/pictures/wmfsniffer.h"
 #include "media/textfile/programpath.h"
@@ -39,6 +40,12 @@ std::optional<forms::Picture> FilePictures::load(const QString& name, QString* e
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
+    // Pictures read from the same bytes draw the same: one drawn and kept at the display's
+    // resolution serves them all (a page read again when it is turned to, say).
+    const quint64 key = qHashMulti(0, bytes, bytes.size());
+    if (const forms::Picture* decoded = m_decoded.object(key)) {
+        return *decoded;
+    }
     QString why;
     std::optional<forms::Picture> picture;
     if (path.endsWith(QStringLiteral(".wmf"), Qt::CaseInsensitive) || looksLikeMetafile(bytes)) {
@@ -50,9 +57,12 @@ std::optional<forms::Picture> FilePictures::load(const QString& name, QString* e
         setError(error, QStringLiteral("Cannot read the picture file %1: %2.").arg(name, why));
         return picture;
     }
-    // Pictures read from the same bytes draw the same: a page read again when it is
-    // turned to finds the drawing kept of it.
-    return picture->withKey(qHashMulti(0, bytes, bytes.size()));
+    const forms::Picture keyed = picture->withKey(key);
+    const QSizeF pixels = keyed.sizeTwips() / forms::kTwipsPerPixel;
+    const qint64 kilobytes =
+        std::max<qint64>(bytes.size(), qint64(pixels.width() * pixels.height() * 4)) / 1024;
+    m_decoded.insert(key, new forms::Picture(keyed), std::max<qint64>(1, kilobytes));
+    return keyed;
 }
 
 std::optional<forms::Picture> FilePictures::loadRaster(const QByteArray& bytes,

@@ -3,6 +3,7 @@
 #include "media/pictures/pictures.h"
 
 #include <QByteArray>
+#include <QCache>
 #include <functional>
 
 namespace media {
@@ -27,6 +28,10 @@ private:
     std::optional<forms::Picture> loadRaster(const QByteArray& bytes, QString* error) const;
 
     VectorLoader m_vectorLoader;
+    // Pictures lately read, by the key of their bytes: a screen that comes back reads its
+    // files again but does not decode them again. The cost of an entry is its size in
+    // kilobytes, decoded.
+    QCache<quint64, forms::Picture> m_decoded{32 * 1024};
 };
 
 } // namespace media
