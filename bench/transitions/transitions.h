@@ -22,5 +22,12 @@ const std::vector<Transition>& transitions();
 // painted; returns the milliseconds taken.
 double clickToPainted(BenchProgram& p, PaintWatch& watch, QWidget& control);
 
+// How the screen a transition leads to was seen before.
+enum class Visit {
+    Again, // clicked again and again, as a lesson comes back to its screens
+    First, // nothing drawn kept, but what the program draws ahead while the user reads the
+           // screen the change starts from (it has 150 ms to itself before the click)
+};
+
 // On a display of that many pixels.
-void runTransition(benchmark::State& st, const Transition& t, QSize display);
+void runTransition(benchmark::State& st, const Transition& t, QSize display, Visit visit);

@@ -24,19 +24,29 @@ void Image::setPicture(const Picture& picture) {
     update();
 }
 
-void Image::prepare(const Picture& picture) const {
-    QSize size = QWidget::size();
-    if (!m_stretch && !picture.isNull()) {
-        const QSizeF twips = picture.sizeTwips();
-        size =
-            scaling()
-                .toPixelRect(TwipRect{Left(), Top(), float(twips.width()), float(twips.height())})
-                .size();
-    }
-    const qreal dpr = devicePixelRatioF();
-    const QSize display = window()->size();
+namespace {
+
+void prepareSized(const QWidget& widget, QSize size, const Picture& picture) {
+    const qreal dpr = widget.devicePixelRatioF();
+    const QSize display = widget.window()->size();
     rendered::picture(picture, size, dpr, kImageHints,
                       qint64(qint64(display.width()) * display.height() * dpr * dpr));
+}
+
+} // namespace
+
+void Image::prepare(const Picture& picture) const {
+    if (m_stretch || picture.isNull()) {
+        prepareSized(*this, QWidget::size(), picture);
+    } else {
+        prepareAt(*this, Left(), Top(), picture);
+    }
+}
+
+void Image::prepareAt(const QWidget& widget, float left, float top, const Picture& picture) {
+    const QSizeF twips = picture.sizeTwips();
+    const TwipRect place{left, top, float(twips.width()), float(twips.height())};
+    prepareSized(widget, scalingOf(widget).toPixelRect(place).size(), picture);
 }
 
 void Image::paintEvent(QPaintEvent*) {

@@ -22,6 +22,9 @@ public:
     // the shared cache of drawn pictures, so that showing it later is a copy: a page about
     // to be turned to.
     void prepare(const Picture& picture) const;
+    // The same for an image of its own size at left, top (twips) on a screen not made yet,
+    // of the display widget is on.
+    static void prepareAt(const QWidget& widget, float left, float top, const Picture& picture);
 
 protected:
     void paintEvent(QPaintEvent*) override;

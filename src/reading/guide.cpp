@@ -14,7 +14,7 @@ guide::guide(Program& program)
           program, Image1,
           [&state = program.state] { return std::pair(state.pageno, int(kPages)); },
           [](int page) { return guidePage(page); }) {
-    Image1.move(120, 0);
+    Image1.move(kPageLeft, kPageTop);
     Image2.move(120, -240);
     Image2.setVisible(false);
 

@@ -6,6 +6,12 @@
 
 namespace reading {
 
+void preparePage(Program& program, const QWidget& widget, const PageNames& page) {
+    if (const auto picture = program.pictures.load(page.screen)) {
+        forms::Image::prepareAt(widget, kPageLeft, kPageTop, *picture);
+    }
+}
+
 PagesAhead::PagesAhead(Program& program, forms::Image& image, Where where, Names names)
     : m_program(program), m_image(image), m_where(std::move(where)), m_names(std::move(names)) {
     m_timer.setSingleShot(true);

@@ -21,7 +21,7 @@ teacher::teacher(Program& program)
           program, Image1,
           [&state = program.state] { return std::pair(state.pageno, state.pagecount); },
           [&state = program.state](int page) { return notesPage(state.pageset, page); }) {
-    Image1.move(120, 0);
+    Image1.move(kPageLeft, kPageTop);
     Image2.move(0, 0);
     Image2.setVisible(false);
 

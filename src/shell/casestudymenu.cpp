@@ -3,6 +3,7 @@
 #include "activities/activityscreen.h"
 #include "core/dressform.h"
 #include "core/program.h"
+#include "reading/pagesahead.h"
 #include "shell/intro0.h"
 
 using forms::Align;
@@ -55,6 +56,10 @@ CaseStudyMenu::CaseStudyMenu(Program& program, const QString& id)
     Image1.setStretch(true);
     Image1.setRect(twips(study.pictureBox));
 
+    m_pagesAhead.setSingleShot(true);
+    m_pagesAhead.setInterval(reading::PagesAhead::kPauseMs);
+    QObject::connect(&m_pagesAhead, &QTimer::timeout, [this] { preparePages(); });
+
     for (const Entry& e : kEntries) {
         forms::Label& l = label3.add(e.index, this);
         forms::TwipRect place = e.place;
@@ -82,6 +87,7 @@ void CaseStudyMenu::Form_Load() {
     setBackColor(QColor(39, 63, 137));
     m_program.loadPicture(Image1, m_study->picture);
     Image1.setLeft((12000.0f - Image1.Width()) / 2);
+    m_pagesAhead.start();
 }
 
 void CaseStudyMenu::Form_MouseMove(int, int, float, float) {

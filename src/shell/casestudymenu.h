@@ -7,6 +7,7 @@
 #include "forms/menuhover.h"
 #include "forms/screen.h"
 
+#include <QTimer>
 #include <memory>
 
 struct Program;
@@ -35,10 +36,13 @@ public:
 private:
     void keyFacts();
     void teachersNotes();
+    // The first key-fact page and the notes page drawn ahead, while the menu is read.
+    void preparePages();
     void multipleChoice();
     template <class S> void openActivity(const QString& screenId);
 
     Program& m_program;
     const std::shared_ptr<const casestudy::Menu> m_study;
     forms::MenuHover m_hover;
+    QTimer m_pagesAhead;
 };

@@ -8,6 +8,8 @@
 #include "forms/screen.h"
 #include "forms/timer.h"
 
+#include <QTimer>
+
 struct Program;
 
 // The main menu: the case studies, the teachers' entries, the sound switch, and the
@@ -40,6 +42,9 @@ public:
 private:
     void buildEntries();
     void openGuide();
+    // The Teachers' Guide's first page and the acknowledgments drawn ahead, while the
+    // menu is read.
+    void preparePages();
     void openAcknowledgments();
     void openWizard();
     void openCatalogue();
@@ -49,4 +54,5 @@ private:
     Program& m_program;
     forms::OptionGroup m_sound{this};
     forms::MenuHover m_hover;
+    QTimer m_pagesAhead;
 };

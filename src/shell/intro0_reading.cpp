@@ -2,10 +2,20 @@
 #include "core/program.h"
 #include "reading/guide.h"
 #include "reading/pagedrawings.h"
+#include "reading/pagesahead.h"
 #include "reading/teacher.h"
 #include "shell/intro0.h"
 
 using reading::PageDrawings;
+
+void intro0::preparePages() {
+    // Only while the menu is being read.
+    if (forms().topScreen() != this) {
+        return;
+    }
+    reading::preparePage(m_program, *this, reading::guidePage(1));
+    reading::preparePage(m_program, *this, reading::singlePage(QStringLiteral("acknowledgments")));
+}
 
 void intro0::openGuide() {
     // The drawings are read before the guide is touched, so a missing first page leaves
