@@ -137,6 +137,9 @@ protected:
     // One random action, then the checks; a failure tells the seed and how it was reached.
     void act(RandomInput& user) {
         ++m_steps;
+        // The double-click guard's clock: mostly a pupil's pause between two actions,
+        // every fourth action close behind the last, as a double-click or a bounce is.
+        clock += m_steps % 4 == 0 ? 50 : 600;
         QString action;
         try {
             action = user.step();
