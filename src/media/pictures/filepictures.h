@@ -23,6 +23,8 @@ public:
     explicit FilePictures(VectorLoader vectorLoader);
 
     std::optional<forms::Picture> load(const QString& name, QString* error = nullptr) override;
+    // Forgets the pictures kept decoded.
+    void clear() { m_decoded.clear(); }
 
 private:
     std::optional<forms::Picture> loadRaster(const QByteArray& bytes, QString* error) const;
