@@ -1,5 +1,7 @@
 #include "forms/textbox.h"
 
+#include "forms/fieldstyle.h"
+
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -27,6 +29,7 @@ private:
 
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent) {
     setFrame(true);
+    setStyle(FieldStyle::instance());
     connect(this, &QLineEdit::textChanged, this, [this] { followLength(); });
     connect(this, &QLineEdit::textEdited, this, [this] { dropControlCharacters(); });
 }
