@@ -1,9 +1,12 @@
-// The generators rebuild data/ exactly: twice the same bytes, and the same bytes as shipped,
-// so data/ never drifts from the sources in content/ and tools/.
+// The generators rebuild data/ exactly: twice the same bytes, and what is shipped, so data/
+// never drifts from the sources in content/ and tools/. Against the shipped files a raster
+// image may differ by a level of colour here and there: Qt's drawing rounds a little
+// differently on processors with other vector instructions.
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -63,6 +66,53 @@ QString generate(const QTemporaryDir& scratch, const char* program, const QStrin
     return root;
 }
 
+// Whether two files hold the same thing: the same bytes, or for PNG images the same size
+// and colours within one level.
+bool sameContent(const QString& a, const QString& b) {
+    QFile fa(a);
+    QFile fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytesA = fa.readAll();
+    const QByteArray bytesB = fb.readAll();
+    if (bytesA == bytesB) {
+        return true;
+    }
+    if (!a.endsWith(QLatin1String(".png"))) {
+        return false;
+    }
+    const QImage ia = QImage::fromData(bytesA).convertToFormat(QImage::Format_ARGB32);
+    const QImage ib = QImage::fromData(bytesB).convertToFormat(QImage::Format_ARGB32);
+    if (ia.isNull() || ia.size() != ib.size()) {
+        return false;
+    }
+    for (int y = 0; y < ia.height(); ++y) {
+        const auto* pa = reinterpret_cast<const uchar*>(ia.constScanLine(y));
+        const auto* pb = reinterpret_cast<const uchar*>(ib.constScanLine(y));
+        for (int i = 0; i < ia.width() * 4; ++i) {
+            if (std::abs(int(pa[i]) - int(pb[i])) > 1) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Files of the generated folder that differ from, or are missing in, the shipped one.
+QStringList differing(const QString& generated, const QString& shipped) {
+    QStringList result;
+    QDirIterator it(generated, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = QDir(generated).relativeFilePath(path);
+        if (!sameContent(path, QDir(shipped).filePath(name))) {
+            result << name;
+        }
+    }
+    return result;
+}
+
 class RegenerateTest : public ::testing::TestWithParam<Generator> {};
 
 TEST_P(RegenerateTest, WritesTheSameBytesEveryTimeAndMatchesTheShippedData) {
@@ -76,13 +126,12 @@ TEST_P(RegenerateTest, WritesTheSameBytesEveryTimeAndMatchesTheShippedData) {
     const auto second = digests(generate(scratch, GetParam().program, "second") + folder);
     ASSERT_FALSE(first.isEmpty());
     EXPECT_EQ(first, second);
-    EXPECT_EQ(first, digests(PW_DATA_DIR + QStringLiteral("/") + GetParam().folder))
+    const QString shipped = PW_DATA_DIR + QStringLiteral("/") + GetParam().folder;
+    EXPECT_EQ(first.keys(), digests(shipped).keys()) << "data/" << GetParam().folder;
+    EXPECT_EQ(differing(firstRoot + folder, shipped), QStringList())
         << "data/" << GetParam().folder << " is stale: run scripts/generate-data";
     // Previews written beside data/ must match the ones the README shows.
-    const auto previews = digests(firstRoot + "/docs");
-    const auto shipped = digests(PW_SOURCE_DIR "/docs");
-    for (auto it = previews.begin(); it != previews.end(); ++it)
-        EXPECT_EQ(it.value(), shipped.value(it.key())) << "docs/" << qPrintable(it.key());
+    EXPECT_EQ(differing(firstRoot + "/docs", PW_SOURCE_DIR "/docs"), QStringList()) << "docs/";
 }
 
 INSTANTIATE_TEST_SUITE_P(Generators, RegenerateTest, ::testing::ValuesIn(kGenerators));
