@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QPainter>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -44,22 +45,61 @@ bool whole(qreal v) {
 
 } // namespace
 
-QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
-               qint64 displayPixels) {
-    if (picture.isNull() || size.isEmpty() || dpr <= 0 || drawnInPlace().contains(picture.key())) {
-        return {};
-    }
+namespace {
+
+Key keyOf(const Picture& picture, QSize size, qreal dpr) {
+    return Key{picture.key(), size, int(std::lround(dpr * 1000))};
+}
+
+// Whether the picture can be kept at this size: not one that combines with what lies
+// beneath, nor a raster copied at its own size (as quick to copy from the picture).
+bool keepable(const Picture& picture, QSize size, qreal dpr) {
+    return !picture.isNull() && !size.isEmpty() && dpr > 0 &&
+           !drawnInPlace().contains(picture.key()) &&
+           !picture.source()->copiedAt((QSizeF(size) * dpr).toSize());
+}
+
+void setBudget(qint64 displayPixels) {
     QCache<Key, QImage>& cache = images();
     cache.setMaxCost(
         std::max(cache.maxCost(), qsizetype(kDisplaysKept * displayPixels * 4 / 1024)));
-    const Key key{picture.key(), size, int(std::lround(dpr * 1000))};
+}
+
+// Pictures shown drawn straight onto their screen, to be kept once the event loop is
+// free again.
+QSet<Key>& waiting() {
+    static QSet<Key> keys;
+    return keys;
+}
+
+void keepLater(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
+               qint64 displayPixels) {
+    const Key key = keyOf(picture, size, dpr);
+    if (waiting().contains(key)) {
+        return;
+    }
+    waiting().insert(key);
+    QTimer::singleShot(0, [=] {
+        if (waiting().remove(key)) {
+            rendered::picture(picture, size, dpr, hints, displayPixels);
+        }
+    });
+}
+
+} // namespace
+
+QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
+               qint64 displayPixels) {
+    if (!keepable(picture, size, dpr)) {
+        return {};
+    }
+    setBudget(displayPixels);
+    QCache<Key, QImage>& cache = images();
+    const Key key = keyOf(picture, size, dpr);
     if (const QImage* kept = cache.object(key)) {
         return *kept;
     }
     const QSize pixels = (QSizeF(size) * dpr).toSize();
-    if (picture.source()->copiedAt(pixels)) {
-        return {};
-    }
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
         return {};
@@ -88,24 +128,30 @@ bool draw(QPainter& painter, const Picture& picture, const QRect& target) {
     if (!whole(origin.x()) || !whole(origin.y())) {
         return false;
     }
+    const qreal dpr = t.m11();
+    if (!keepable(picture, target.size(), dpr)) {
+        return false;
+    }
+    if (const QImage* kept = images().object(keyOf(picture, target.size(), dpr))) {
+        painter.drawImage(target.topLeft(), *kept);
+        return true;
+    }
+    // Drawn onto the screen now, which is quicker than drawing it into a new image and
+    // copying that; kept for the next time once the screen is up.
     const QPaintDevice* device = painter.device();
     qint64 displayPixels = qint64(device->width()) * device->height();
     if (const auto* widget = dynamic_cast<const QWidget*>(device)) {
         const QSize window = widget->window()->size();
         displayPixels = qint64(window.width()) * window.height();
     }
-    const qreal dpr = t.m11();
-    const QImage image = rendered::picture(picture, target.size(), dpr, painter.renderHints(),
-                                           qint64(displayPixels * dpr * dpr));
-    if (image.isNull()) {
-        return false;
-    }
-    painter.drawImage(target.topLeft(), image);
-    return true;
+    keepLater(picture, target.size(), dpr, painter.renderHints(),
+              qint64(displayPixels * dpr * dpr));
+    return false;
 }
 
 void clear() {
     images().clear();
+    waiting().clear();
     drawnInPlace().clear();
 }
 

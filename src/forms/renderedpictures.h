@@ -23,10 +23,11 @@ namespace rendered {
 QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
                qint64 displayPixels);
 
-// Draws the picture filling target as picture() keeps it, when the painter maps target
-// onto whole device pixels unscaled but for the device pixel ratio; otherwise (or for a
-// picture that cannot be kept) does nothing and returns false, and the caller draws the
-// picture itself.
+// Draws the picture filling target as picture() keeps it, when it is kept and the
+// painter maps target onto whole device pixels unscaled but for the device pixel ratio.
+// Otherwise does nothing and returns false, and the caller draws the picture itself: a
+// picture first shown is drawn straight onto its screen, which is quicker than drawing
+// and copying it, and kept once the event loop is free again.
 bool draw(QPainter& painter, const Picture& picture, const QRect& target);
 
 // Forgets every kept picture.
