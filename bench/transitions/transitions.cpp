@@ -203,7 +203,7 @@ void runTransition(benchmark::State& st, const Transition& t, QSize display, Vis
         if (visit == Visit::First) {
             QElapsedTimer reading;
             reading.start();
-            while (reading.elapsed() < 150) {
+            while (reading.elapsed() < kReadingMs) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             }
         }

@@ -26,8 +26,12 @@ double clickToPainted(BenchProgram& p, PaintWatch& watch, QWidget& control);
 enum class Visit {
     Again, // clicked again and again, as a lesson comes back to its screens
     First, // nothing drawn kept, but what the program draws ahead while the user reads the
-           // screen the change starts from (it has 150 ms to itself before the click)
+           // screen the change starts from (it has kReadingMs to itself before the click)
 };
+
+// How long a pupil looks at a screen before clicking, at the quickest: long enough to
+// read a menu's entry.
+inline constexpr int kReadingMs = 400;
 
 // On a display of that many pixels.
 void runTransition(benchmark::State& st, const Transition& t, QSize display, Visit visit);

@@ -45,7 +45,10 @@ void Image::prepare(const Picture& picture) const {
 
 void Image::prepareAt(const QWidget& widget, float left, float top, const Picture& picture) {
     const QSizeF twips = picture.sizeTwips();
-    const TwipRect place{left, top, float(twips.width()), float(twips.height())};
+    prepareIn(widget, TwipRect{left, top, float(twips.width()), float(twips.height())}, picture);
+}
+
+void Image::prepareIn(const QWidget& widget, const TwipRect& place, const Picture& picture) {
     prepareSized(widget, scalingOf(widget).toPixelRect(place).size(), picture);
 }
 

@@ -25,6 +25,8 @@ public:
     // The same for an image of its own size at left, top (twips) on a screen not made yet,
     // of the display widget is on.
     static void prepareAt(const QWidget& widget, float left, float top, const Picture& picture);
+    // The same for a stretched image in place (twips) on a screen not made yet.
+    static void prepareIn(const QWidget& widget, const TwipRect& place, const Picture& picture);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -3,6 +3,7 @@
 #include "activities/activityscreen.h"
 #include "core/dressform.h"
 #include "core/program.h"
+#include "media/pictures/pictures.h"
 #include "reading/pagesahead.h"
 #include "shell/intro0.h"
 
@@ -56,10 +57,6 @@ CaseStudyMenu::CaseStudyMenu(Program& program, const QString& id)
     Image1.setStretch(true);
     Image1.setRect(twips(study.pictureBox));
 
-    m_pagesAhead.setSingleShot(true);
-    m_pagesAhead.setInterval(reading::PagesAhead::kPauseMs);
-    QObject::connect(&m_pagesAhead, &QTimer::timeout, [this] { preparePages(); });
-
     for (const Entry& e : kEntries) {
         forms::Label& l = label3.add(e.index, this);
         forms::TwipRect place = e.place;
@@ -87,7 +84,27 @@ void CaseStudyMenu::Form_Load() {
     setBackColor(QColor(39, 63, 137));
     m_program.loadPicture(Image1, m_study->picture);
     Image1.setLeft((12000.0f - Image1.Width()) / 2);
-    m_pagesAhead.start();
+    m_ahead.start();
+}
+
+std::vector<forms::DrawAhead::Drawing> CaseStudyMenu::drawingsAhead() {
+    std::vector<forms::DrawAhead::Drawing> drawings;
+    const auto page = [this](const reading::PageNames& names) {
+        return [this, names] { reading::preparePage(m_program, *this, names); };
+    };
+    // In the order pupils mostly take them: the key facts, the activities, then the notes.
+    drawings.push_back(page(reading::notesPage(m_study->keyPageset, 1)));
+    for (const casestudy::Activity* activity : {&m_study->labelling, &m_study->ordering}) {
+        for (const casestudy::Picture& p : activity->pictures) {
+            drawings.push_back([this, p] {
+                if (const auto picture = m_program.pictures.load(p.file)) {
+                    forms::Image::prepareIn(*this, twips(p.place), *picture);
+                }
+            });
+        }
+    }
+    drawings.push_back(page(reading::singlePage(m_study->notesPageset)));
+    return drawings;
 }
 
 void CaseStudyMenu::Form_MouseMove(int, int, float, float) {

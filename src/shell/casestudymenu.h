@@ -2,12 +2,12 @@
 
 #include "core/casestudy/casestudyfile.h"
 #include "forms/controlarray.h"
+#include "forms/drawahead.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/menuhover.h"
 #include "forms/screen.h"
 
-#include <QTimer>
 #include <memory>
 
 struct Program;
@@ -36,13 +36,14 @@ public:
 private:
     void keyFacts();
     void teachersNotes();
-    // The first key-fact page and the notes page drawn ahead, while the menu is read.
-    void preparePages();
+    // What is drawn ahead while the menu is read: the first key-fact page, the notes page
+    // and the activities' pictures.
+    std::vector<forms::DrawAhead::Drawing> drawingsAhead();
     void multipleChoice();
     template <class S> void openActivity(const QString& screenId);
 
     Program& m_program;
     const std::shared_ptr<const casestudy::Menu> m_study;
     forms::MenuHover m_hover;
-    QTimer m_pagesAhead;
+    forms::DrawAhead m_ahead{*this, [this] { return drawingsAhead(); }};
 };

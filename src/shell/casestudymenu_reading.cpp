@@ -26,15 +26,6 @@ void openViewer(Program& program, int pagecount, const QString& pageset,
 
 } // namespace
 
-void CaseStudyMenu::preparePages() {
-    // Only while the menu is being read.
-    if (forms().topScreen() != this) {
-        return;
-    }
-    reading::preparePage(m_program, *this, reading::notesPage(m_study->keyPageset, 1));
-    reading::preparePage(m_program, *this, reading::singlePage(m_study->notesPageset));
-}
-
 void CaseStudyMenu::keyFacts() {
     openViewer(m_program, m_study->keyPagecount, m_study->keyPageset,
                reading::notesPage(m_study->keyPageset, 1));

@@ -3,7 +3,6 @@
 #include "core/dressform.h"
 #include "core/program.h"
 #include "media/dialogs/dialogs.h"
-#include "reading/pagesahead.h"
 #include "shell/casestudymenu.h"
 #include "shell/titlefrm.h"
 
@@ -85,9 +84,6 @@ void soundOption(forms::OptionButton& o, const QString& text, forms::TwipRect r)
 } // namespace
 
 intro0::intro0(Program& program) : Screen(program.forms), m_program(program) {
-    m_pagesAhead.setSingleShot(true);
-    m_pagesAhead.setInterval(reading::PagesAhead::kPauseMs);
-    QObject::connect(&m_pagesAhead, &QTimer::timeout, [this] { preparePages(); });
     textLabel(Label1, QStringLiteral("Placeworks"), {0, 120, 6240, 900}, 32.25f, true);
     textLabel(Label3, QStringLiteral("Geography case studies for primary schools"),
               {840, 960, 4440, 375}, 8.25f, false);
@@ -138,7 +134,7 @@ void intro0::Form_Load() {
     Option2.setBackColor(QColor(39, 63, 137));
     m_program.state.soundon = 1;
     Timer1.setEnabled(true);
-    m_pagesAhead.start();
+    m_ahead.start();
 }
 
 void intro0::Form_MouseMove(int, int, float, float) {

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "forms/controlarray.h"
+#include "forms/drawahead.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/menuhover.h"
 #include "forms/optionbutton.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
-
-#include <QTimer>
 
 struct Program;
 
@@ -42,9 +41,9 @@ public:
 private:
     void buildEntries();
     void openGuide();
-    // The Teachers' Guide's first page and the acknowledgments drawn ahead, while the
-    // menu is read.
-    void preparePages();
+    // What is drawn ahead while the menu is read: the Teachers' Guide's first page and
+    // the acknowledgments.
+    std::vector<forms::DrawAhead::Drawing> drawingsAhead();
     void openAcknowledgments();
     void openWizard();
     void openCatalogue();
@@ -54,5 +53,5 @@ private:
     Program& m_program;
     forms::OptionGroup m_sound{this};
     forms::MenuHover m_hover;
-    QTimer m_pagesAhead;
+    forms::DrawAhead m_ahead{*this, [this] { return drawingsAhead(); }};
 };

@@ -8,13 +8,13 @@
 
 using reading::PageDrawings;
 
-void intro0::preparePages() {
-    // Only while the menu is being read.
-    if (forms().topScreen() != this) {
-        return;
+std::vector<forms::DrawAhead::Drawing> intro0::drawingsAhead() {
+    std::vector<forms::DrawAhead::Drawing> drawings;
+    for (const reading::PageNames& page :
+         {reading::guidePage(1), reading::singlePage(QStringLiteral("acknowledgments"))}) {
+        drawings.push_back([this, page] { reading::preparePage(m_program, *this, page); });
     }
-    reading::preparePage(m_program, *this, reading::guidePage(1));
-    reading::preparePage(m_program, *this, reading::singlePage(QStringLiteral("acknowledgments")));
+    return drawings;
 }
 
 void intro0::openGuide() {

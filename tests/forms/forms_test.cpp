@@ -1,5 +1,6 @@
 #include "forms/controlarray.h"
 #include "forms/display.h"
+#include "forms/drawahead.h"
 #include "forms/forms.h"
 #include "forms/label.h"
 #include "forms/menuhover.h"
@@ -169,6 +170,37 @@ TEST_F(FormsTest, UnloadStopsTheScreensTimers) {
     forms.unload<Probe>();
     QTest::qWait(20);
     EXPECT_EQ(fired, 0);
+}
+
+// Drawings ahead begin a moment after the screen comes up and run in order; another screen
+// coming on top between two of them stops the rest; coming up again starts them afresh.
+TEST_F(FormsTest, DrawingsAheadRunWhileTheScreenIsOnTop) {
+    Probe& p = forms.show<Probe>();
+    std::vector<int> drawn;
+    bool coverAfterFirst = false;
+    forms::DrawAhead ahead(p, [&] {
+        std::vector<forms::DrawAhead::Drawing> d;
+        for (int i = 0; i < 3; ++i) {
+            d.push_back([&, i] {
+                drawn.push_back(i);
+                if (coverAfterFirst) {
+                    forms.show<Other>();
+                }
+            });
+        }
+        return d;
+    });
+    ahead.start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(drawn.empty()) << "not before the pause";
+    QTest::qWait(forms::DrawAhead::kPauseMs + 30);
+    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2}));
+
+    drawn.clear();
+    coverAfterFirst = true;
+    ahead.start();
+    QTest::qWait(forms::DrawAhead::kPauseMs + 30);
+    EXPECT_EQ(drawn, std::vector<int>{0});
 }
 
 TEST_F(FormsTest, TextBoxStopsAtItsLengthAndReportsEnter) {
