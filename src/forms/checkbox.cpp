@@ -24,7 +24,7 @@ void CheckBox::setForeColor(const QColor& c) {
 }
 
 void CheckBox::restyle() {
-    setStyleSheet(colourStyleSheet("QCheckBox", m_back, m_fore));
+    setColours(*this, m_back, m_fore);
 }
 
 } // namespace forms

@@ -76,7 +76,7 @@ void OptionButton::setForeColor(const QColor& c) {
 }
 
 void OptionButton::restyle() {
-    setStyleSheet(colourStyleSheet("QRadioButton", m_back, m_fore));
+    setColours(*this, m_back, m_fore);
 }
 
 OptionGroup::OptionGroup(QObject* parent) : QObject(parent), m_group(this) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -81,15 +82,20 @@ QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }
 
-QString colourStyleSheet(const char* widgetClass, const QColor& back, const QColor& fore) {
-    QString sheet;
+void setColours(QWidget& widget, const QColor& back, const QColor& fore) {
+    QPalette palette = widget.palette();
     if (back.isValid()) {
-        sheet += QStringLiteral("background-color: %1; ").arg(back.name());
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            palette.setColor(role, back);
+        }
     }
     if (fore.isValid()) {
-        sheet += QStringLiteral("color: %1; ").arg(fore.name());
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(role, fore);
+        }
     }
-    return QStringLiteral("%1 { %2}").arg(QLatin1String(widgetClass), sheet);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(back.isValid());
 }
 
 } // namespace forms
