@@ -86,6 +86,18 @@ void keepLater(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHi
     });
 }
 
+bool opaque(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
@@ -113,6 +125,11 @@ QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHi
     if (!alone) {
         drawnInPlace().insert(picture.key());
         return {};
+    }
+    // A picture that covers every pixel (a photograph, most pages) is kept without an
+    // alpha channel, so that copying it onto the screen is a plain copy, not a blend.
+    if (opaque(image)) {
+        image.reinterpretAsFormat(QImage::Format_RGB32);
     }
     // An image larger than the whole cache is refused (and deleted) by the cache.
     cache.insert(key, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes() / 1024));
