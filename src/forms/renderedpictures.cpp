@@ -43,10 +43,6 @@ bool whole(qreal v) {
     return std::abs(v - std::round(v)) < 1e-3;
 }
 
-} // namespace
-
-namespace {
-
 Key keyOf(const Picture& picture, QSize size, qreal dpr) {
     return Key{picture.key(), size, int(std::lround(dpr * 1000))};
 }
