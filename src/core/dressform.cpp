@@ -5,7 +5,7 @@
 #include "forms/screen.h"
 
 void dressform(forms::Screen& screen, forms::Display& display) {
-    screen.setBackColor(QColor(39, 63, 137));
+    screen.setBackColor(kDressColour);
     screen.setCaption(QStringLiteral("Placeworks"));
     try {
         // Looked up by name, as any screen may or may not have one.

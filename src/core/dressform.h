@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 namespace forms {
 class Screen;
 class Display;
@@ -9,3 +11,6 @@ class Display;
 // "Placeworks", a Picture1 background of (49, 135, 214), 12000 x 9000 twips, centred
 // on the display. Failures after the title are ignored and never reach the caller.
 void dressform(forms::Screen& screen, forms::Display& display);
+
+// The colour dressform gives every screen.
+inline const QColor kDressColour(39, 63, 137);

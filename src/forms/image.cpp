@@ -1,6 +1,7 @@
 #include "forms/image.h"
 
 #include "forms/renderedpictures.h"
+#include "forms/screen.h"
 
 #include <QPainter>
 
@@ -26,40 +27,68 @@ void Image::setPicture(const Picture& picture) {
 
 namespace {
 
-void prepareSized(const QWidget& widget, QSize size, const Picture& picture) {
+void prepareSized(const QWidget& widget, QSize size, const Picture& picture,
+                  const QColor& backdrop) {
     const qreal dpr = widget.devicePixelRatioF();
     const QSize display = widget.window()->size();
     rendered::picture(picture, size, dpr, kImageHints,
-                      qint64(qint64(display.width()) * display.height() * dpr * dpr));
+                      qint64(qint64(display.width()) * display.height() * dpr * dpr), backdrop);
 }
 
 } // namespace
 
+void Image::setOnScreenColour(bool on) {
+    m_onScreenColour = on;
+    setAttribute(Qt::WA_OpaquePaintEvent, on);
+    update();
+}
+
+QColor Image::backdrop() const {
+    const auto* screen = dynamic_cast<const Screen*>(parentWidget());
+    if (!m_onScreenColour || !screen) {
+        return {};
+    }
+    QColor colour = screen->backColor().toRgb();
+    colour.setAlpha(255);
+    return colour;
+}
+
 void Image::prepare(const Picture& picture) const {
     if (m_stretch || picture.isNull()) {
-        prepareSized(*this, QWidget::size(), picture);
+        prepareSized(*this, QWidget::size(), picture, backdrop());
     } else {
-        prepareAt(*this, Left(), Top(), picture);
+        prepareAt(*this, Left(), Top(), picture, backdrop());
     }
 }
 
-void Image::prepareAt(const QWidget& widget, float left, float top, const Picture& picture) {
+void Image::prepareAt(const QWidget& widget, float left, float top, const Picture& picture,
+                      const QColor& backdrop) {
     const QSizeF twips = picture.sizeTwips();
-    prepareIn(widget, TwipRect{left, top, float(twips.width()), float(twips.height())}, picture);
+    prepareIn(widget, TwipRect{left, top, float(twips.width()), float(twips.height())}, picture,
+              backdrop);
 }
 
-void Image::prepareIn(const QWidget& widget, const TwipRect& place, const Picture& picture) {
-    prepareSized(widget, scalingOf(widget).toPixelRect(place).size(), picture);
+void Image::prepareIn(const QWidget& widget, const TwipRect& place, const Picture& picture,
+                      const QColor& backdrop) {
+    prepareSized(widget, scalingOf(widget).toPixelRect(place).size(), picture, backdrop);
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull()) {
+    const QColor colour = backdrop();
+    if (m_picture.isNull() && !colour.isValid()) {
         return;
     }
     QPainter p(this);
+    if (m_picture.isNull()) {
+        p.fillRect(QWidget::rect(), colour);
+        return;
+    }
     p.setRenderHints(p.renderHints(), false);
     p.setRenderHints(kImageHints);
-    if (!rendered::draw(p, m_picture, QWidget::rect())) {
+    if (!rendered::draw(p, m_picture, QWidget::rect(), colour)) {
+        if (colour.isValid()) {
+            p.fillRect(QWidget::rect(), colour);
+        }
         m_picture.draw(p, QRectF(QWidget::rect()));
     }
 }

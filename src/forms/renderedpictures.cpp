@@ -16,11 +16,12 @@ struct Key {
     quint64 picture;
     QSize size;
     int dprPermille;
+    QRgb backdrop; // 0: none
     bool operator==(const Key&) const = default;
 };
 
 size_t qHash(const Key& k, size_t seed = 0) {
-    return qHashMulti(seed, k.picture, k.size.width(), k.size.height(), k.dprPermille);
+    return qHashMulti(seed, k.picture, k.size.width(), k.size.height(), k.dprPermille, k.backdrop);
 }
 
 // The cost of an entry is its size in kilobytes.
@@ -43,15 +44,17 @@ bool whole(qreal v) {
     return std::abs(v - std::round(v)) < 1e-3;
 }
 
-Key keyOf(const Picture& picture, QSize size, qreal dpr) {
-    return Key{picture.key(), size, int(std::lround(dpr * 1000))};
+Key keyOf(const Picture& picture, QSize size, qreal dpr, const QColor& backdrop) {
+    return Key{picture.key(), size, int(std::lround(dpr * 1000)),
+               backdrop.isValid() ? backdrop.rgba() : QRgb(0)};
 }
 
-// Whether the picture can be kept at this size: not one that combines with what lies
-// beneath, nor a raster copied at its own size (as quick to copy from the picture).
-bool keepable(const Picture& picture, QSize size, qreal dpr) {
+// Whether the picture can be kept at this size: not a raster copied at its own size (as
+// quick to copy from the picture), nor, on a background not known, one that combines
+// with what lies beneath.
+bool keepable(const Picture& picture, QSize size, qreal dpr, const QColor& backdrop) {
     return !picture.isNull() && !size.isEmpty() && dpr > 0 &&
-           !drawnInPlace().contains(picture.key()) &&
+           (backdrop.isValid() || !drawnInPlace().contains(picture.key())) &&
            !picture.source()->copiedAt((QSizeF(size) * dpr).toSize());
 }
 
@@ -69,15 +72,15 @@ QSet<Key>& waiting() {
 }
 
 void keepLater(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
-               qint64 displayPixels) {
-    const Key key = keyOf(picture, size, dpr);
+               qint64 displayPixels, const QColor& backdrop) {
+    const Key key = keyOf(picture, size, dpr, backdrop);
     if (waiting().contains(key)) {
         return;
     }
     waiting().insert(key);
     QTimer::singleShot(0, [=] {
         if (waiting().remove(key)) {
-            rendered::picture(picture, size, dpr, hints, displayPixels);
+            rendered::picture(picture, size, dpr, hints, displayPixels, backdrop);
         }
     });
 }
@@ -97,13 +100,13 @@ bool opaque(const QImage& image) {
 } // namespace
 
 QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHints hints,
-               qint64 displayPixels) {
-    if (!keepable(picture, size, dpr)) {
+               qint64 displayPixels, const QColor& backdrop) {
+    if (!keepable(picture, size, dpr, backdrop)) {
         return {};
     }
     setBudget(displayPixels);
     QCache<Key, QImage>& cache = images();
-    const Key key = keyOf(picture, size, dpr);
+    const Key key = keyOf(picture, size, dpr, backdrop);
     if (const QImage* kept = cache.object(key)) {
         return *kept;
     }
@@ -113,12 +116,14 @@ QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHi
         return {};
     }
     image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
+    image.fill(backdrop.isValid() ? backdrop : QColor(Qt::transparent));
     QPainter painter(&image);
     painter.setRenderHints(hints);
     const bool alone = picture.source()->drawAlone(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
-    if (!alone) {
+    // On its backdrop a picture that combines with what lies beneath has combined with
+    // what the screen would have beneath it.
+    if (!alone && !backdrop.isValid()) {
         drawnInPlace().insert(picture.key());
         return {};
     }
@@ -132,7 +137,7 @@ QImage picture(const Picture& picture, QSize size, qreal dpr, QPainter::RenderHi
     return image;
 }
 
-bool draw(QPainter& painter, const Picture& picture, const QRect& target) {
+bool draw(QPainter& painter, const Picture& picture, const QRect& target, const QColor& backdrop) {
     const QTransform t = painter.deviceTransform();
     if (t.type() > QTransform::TxScale || t.m11() <= 0 || !qFuzzyCompare(t.m11(), t.m22())) {
         return false;
@@ -142,10 +147,10 @@ bool draw(QPainter& painter, const Picture& picture, const QRect& target) {
         return false;
     }
     const qreal dpr = t.m11();
-    if (!keepable(picture, target.size(), dpr)) {
+    if (!keepable(picture, target.size(), dpr, backdrop)) {
         return false;
     }
-    if (const QImage* kept = images().object(keyOf(picture, target.size(), dpr))) {
+    if (const QImage* kept = images().object(keyOf(picture, target.size(), dpr, backdrop))) {
         painter.drawImage(target.topLeft(), *kept);
         return true;
     }
@@ -157,8 +162,8 @@ bool draw(QPainter& painter, const Picture& picture, const QRect& target) {
         const QSize window = widget->window()->size();
         displayPixels = qint64(window.width()) * window.height();
     }
-    keepLater(picture, target.size(), dpr, painter.renderHints(),
-              qint64(displayPixels * dpr * dpr));
+    keepLater(picture, target.size(), dpr, painter.renderHints(), qint64(displayPixels * dpr * dpr),
+              backdrop);
     return false;
 }
 

@@ -15,6 +15,7 @@ guide::guide(Program& program)
           [&state = program.state] { return std::pair(state.pageno, int(kPages)); },
           [](int page) { return guidePage(page); }) {
     Image1.move(kPageLeft, kPageTop);
+    Image1.setOnScreenColour(true); // nothing lies beneath the page
     Image2.move(120, -240);
     Image2.setVisible(false);
 

@@ -6,9 +6,10 @@
 
 namespace reading {
 
-void preparePage(Program& program, const QWidget& widget, const PageNames& page) {
+void preparePage(Program& program, const QWidget& widget, const PageNames& page,
+                 const QColor& screenColour) {
     if (const auto picture = program.pictures.load(page.screen)) {
-        forms::Image::prepareAt(widget, kPageLeft, kPageTop, *picture);
+        forms::Image::prepareAt(widget, kPageLeft, kPageTop, *picture, screenColour);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/dressform.h"
 #include "reading/pagenames.h"
 
 #include <QTimer>
@@ -16,11 +17,12 @@ namespace reading {
 // Where both page viewers show a page's screen drawing, in twips.
 inline constexpr float kPageLeft = 120, kPageTop = 0;
 
-// Draws the screen drawing of a page where the page viewers show it, on the display of
-// widget, ahead of a viewer's opening (see forms::Image::prepare): a menu does so for the
-// pages it opens while it is read. A drawing that cannot be read is left for the opening
-// to report.
-void preparePage(Program& program, const QWidget& widget, const PageNames& page);
+// Draws the screen drawing of a page where the page viewers show it, on the viewer's
+// colour, on the display of widget, ahead of a viewer's opening (see
+// forms::Image::prepare): a menu does so for the pages it opens while it is read. A drawing
+// that cannot be read is left for the opening to report.
+void preparePage(Program& program, const QWidget& widget, const PageNames& page,
+                 const QColor& screenColour = kDressColour);
 
 // Draws the screen drawings of the pages either side of the one on show ahead of time, a
 // moment after it has come up, while it is being read, so that turning to them is a copy

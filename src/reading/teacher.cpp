@@ -22,6 +22,7 @@ teacher::teacher(Program& program)
           [&state = program.state] { return std::pair(state.pageno, state.pagecount); },
           [&state = program.state](int page) { return notesPage(state.pageset, page); }) {
     Image1.move(kPageLeft, kPageTop);
+    Image1.setOnScreenColour(true); // nothing lies beneath the page
     Image2.move(0, 0);
     Image2.setVisible(false);
 

@@ -8,13 +8,22 @@
 
 using reading::PageDrawings;
 
+namespace {
+
+// The acknowledgments are shown on a lighter blue than the other pages.
+const QColor kAcknowledgmentsColour(49, 130, 212);
+
+} // namespace
+
 std::vector<forms::DrawAhead::Drawing> intro0::drawingsAhead() {
-    std::vector<forms::DrawAhead::Drawing> drawings;
-    for (const reading::PageNames& page :
-         {reading::guidePage(1), reading::singlePage(QStringLiteral("acknowledgments"))}) {
-        drawings.push_back([this, page] { reading::preparePage(m_program, *this, page); });
-    }
-    return drawings;
+    return {
+        [this] { reading::preparePage(m_program, *this, reading::guidePage(1)); },
+        [this] {
+            reading::preparePage(m_program, *this,
+                                 reading::singlePage(QStringLiteral("acknowledgments")),
+                                 kAcknowledgmentsColour);
+        },
+    };
 }
 
 void intro0::openGuide() {
@@ -45,7 +54,7 @@ void intro0::openAcknowledgments() {
     viewer.Image1.setPicture(page->screen);
     m_program.loadPicture(viewer.Picture2, QStringLiteral("logo\\quillon2.bmp"));
     viewer.Image2.setPicture(page->print);
-    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.setBackColor(kAcknowledgmentsColour);
     viewer.Timer1.setEnabled(true);
     forms().show<teacher>();
 }
