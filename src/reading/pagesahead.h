@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dressform.h"
+#include "forms/drawahead.h"
 #include "reading/pagenames.h"
 
 #include <QTimer>
@@ -40,8 +41,8 @@ public:
     // still on show then.
     void pageShown();
 
-    // Long enough for the page on show to be drawn first; far shorter than any reading.
-    static constexpr int kPauseMs = 100;
+    // The menus' pause before drawing ahead: the page on show is drawn first.
+    static constexpr int kPauseMs = forms::DrawAhead::kPauseMs;
 
 private:
     void prepare();
