@@ -27,7 +27,10 @@ namespace route {
 Titlefrm& title(BenchProgram& p) {
     p.forms.unloadAll();
     p.settle();
-    return p.forms.show<Titlefrm>();
+    // The title is on the display before its OK can be clicked.
+    Titlefrm& shown = p.forms.show<Titlefrm>();
+    p.settle();
+    return shown;
 }
 
 intro0& menu(BenchProgram& p) {
