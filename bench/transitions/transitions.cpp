@@ -6,6 +6,7 @@
 #include "activities/activityscreen.h"
 #include "authoring/wizard.h"
 #include "authoring/worksheets.h"
+#include "forms/glyphs.h"
 #include "forms/renderedpictures.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
@@ -198,6 +199,7 @@ void runTransition(benchmark::State& st, const Transition& t, QSize display, Vis
     for (auto _ : st) {
         if (visit == Visit::First) {
             forms::rendered::clear();
+            forms::glyphs::clear();
         }
         QWidget& control = t.prepare(p);
         if (visit == Visit::First) {

@@ -1,29 +1,11 @@
 #include "forms/label.h"
 
 #include "forms/accessibility.h"
+#include "forms/glyphs.h"
 
-#include <QCache>
 #include <QPainter>
 
 namespace forms {
-
-namespace {
-
-// Captions drawn once at the device's resolution and kept, shared by every label: Qt fills
-// glyphs of more than 64 device pixels as outlines at every paint, which on a 4K display
-// is most of the time a screen takes to appear. Screens come back again and again in a
-// lesson, with the same captions. The cost of an entry is its size in kilobytes.
-QCache<QString, QImage>& captionImages() {
-    static QCache<QString, QImage> cache(64 * 1024);
-    return cache;
-}
-
-// Whether text of this font at this ratio is large enough for caching to pay.
-bool drawnAsOutlines(const QFont& font, qreal dpr) {
-    return QFontInfo(font).pixelSize() * dpr > 64;
-}
-
-} // namespace
 
 Label::Label(QWidget* parent) : Control<QWidget>(parent) {
     setFont(FontSpec{});
@@ -118,33 +100,8 @@ void Label::paintEvent(QPaintEvent*) {
 void Label::paintCaption(QPainter& p, const QRectF& r, int flags) {
     const QFont font = fittedFont(r.toRect(), flags);
     const QColor pen = isEnabled() ? m_foreColor : QColor(128, 128, 128);
-    const qreal dpr = devicePixelRatioF();
-    const QImage* text = nullptr;
-    if (!m_caption.isEmpty() && drawnAsOutlines(font, dpr)) {
-        const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6|%7")
-                                .arg(m_caption, font.toString())
-                                .arg(r.width() * dpr)
-                                .arg(r.height() * dpr)
-                                .arg(flags)
-                                .arg(pen.rgba())
-                                .arg(dpr);
-        if (!captionImages().contains(key)) {
-            auto* image =
-                new QImage((r.size() * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-            image->setDevicePixelRatio(dpr);
-            image->fill(Qt::transparent);
-            QPainter ip(image);
-            ip.setFont(font);
-            ip.setPen(pen);
-            ip.drawText(QRectF(QPointF(0, 0), r.size()), flags, m_caption);
-            ip.end();
-            // An image larger than the whole cache is refused (and deleted) by the cache.
-            captionImages().insert(key, image, qMax<qsizetype>(1, image->sizeInBytes() / 1024));
-        }
-        text = captionImages().object(key);
-    }
-    if (text) {
-        p.drawImage(r.topLeft(), *text);
+    if (!m_caption.isEmpty() && glyphs::large(font, devicePixelRatioF()) &&
+        glyphs::draw(p, r, flags, m_caption, font, pen)) {
         return;
     }
     p.setFont(font);

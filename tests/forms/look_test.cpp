@@ -2,6 +2,7 @@
 // buttons that stand out on the dark screens, bold captions that are bold.
 #include "forms/display.h"
 #include "forms/forms.h"
+#include "forms/glyphs.h"
 #include "forms/label.h"
 #include "forms/optionbutton.h"
 
@@ -138,6 +139,74 @@ TEST(BoldCaptions, AreBoldAndAsWideAsTheDesignsBoldFace) {
         }
         EXPECT_NEAR(QFontMetricsF(drawn).horizontalAdvance(caption) / designed, 1.0, 0.035)
             << "at scale " << scale;
+    }
+}
+
+// Large captions drawn from kept glyphs look as Qt draws them: the same lines, words and
+// letters in the same places, to the half device pixel where a glyph is kept.
+TEST(LargeCaptions, FromKeptGlyphsMatchQtsOwnDrawing) {
+    struct Case {
+        const char* text;
+        int align;
+        bool bold;
+        int stretch;
+        qreal dpr;
+    };
+    const Case cases[] = {
+        {"Manchester grew around its cotton mills", Qt::AlignLeft, false, 100, 1},
+        {"Which river flows through the city centre?", Qt::AlignHCenter, true, 100, 1},
+        {"Next Question >> Check Score", Qt::AlignRight, true, 85, 1},
+        {"Salford Quays\nMediaCity", Qt::AlignHCenter, false, 100, 2},
+        {"Trafford Park, the first planned industrial estate", Qt::AlignLeft, true, 90, 2},
+    };
+    for (const Case& c : cases) {
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(int(80 / c.dpr));
+        font.setBold(c.bold);
+        font.setStretch(c.stretch);
+        ASSERT_TRUE(forms::glyphs::large(font, c.dpr));
+        const QRectF box(3.5, 2, 1100 / c.dpr, 400 / c.dpr);
+        const int flags = Qt::AlignTop | Qt::TextWordWrap | c.align;
+        const QString text = QString::fromUtf8(c.text);
+        const auto drawn = [&](bool kept) {
+            QImage image(QSize(1110, 420), QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(c.dpr);
+            image.fill(kScreenBlue);
+            QPainter p(&image);
+            if (kept) {
+                EXPECT_TRUE(forms::glyphs::draw(p, box, flags, text, font, kYellow));
+            } else {
+                p.setFont(font);
+                p.setPen(kYellow);
+                p.drawText(box, flags, text);
+            }
+            return image;
+        };
+        forms::glyphs::clear();
+        const QImage qt = drawn(false);
+        const QImage first = drawn(true); // each glyph filled, kept and copied
+        const QImage again = drawn(true); // copied from the kept glyphs
+        EXPECT_EQ(first, again) << c.text;
+        int inked = 0, apart = 0;
+        QRect qtInk, keptInk;
+        for (int y = 0; y < qt.height(); ++y) {
+            for (int x = 0; x < qt.width(); ++x) {
+                const QColor a = qt.pixelColor(x, y), b = again.pixelColor(x, y);
+                const bool inkA = a != kScreenBlue, inkB = b != kScreenBlue;
+                qtInk |= inkA ? QRect(x, y, 1, 1) : QRect();
+                keptInk |= inkB ? QRect(x, y, 1, 1) : QRect();
+                inked += inkA ? 1 : 0;
+                apart += std::abs(a.red() - b.red()) > 96 ? 1 : 0;
+            }
+        }
+        ASSERT_GT(inked, 1000) << c.text;
+        for (int edge = 0; edge < 4; ++edge) {
+            const auto side = [edge](const QRect& r) {
+                return std::array{r.left(), r.top(), r.right(), r.bottom()}[edge];
+            };
+            EXPECT_NEAR(side(keptInk), side(qtInk), 1) << c.text << ", edge " << edge;
+        }
+        EXPECT_LT(apart, inked / 100) << c.text;
     }
 }
 

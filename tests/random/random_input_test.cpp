@@ -6,6 +6,7 @@
 // The soak is the same run for minutes on end (PW_SOAK_MINUTES; skipped unless set, see
 // README.md here), which also asks that every screen is reached and that memory stays
 // flat after the first minute.
+#include "forms/glyphs.h"
 #include "forms/renderedpictures.h"
 #include "randominput.h"
 #include "shell/casestudymenu.h"
@@ -133,6 +134,7 @@ protected:
         // A program started again has drawn and decoded nothing yet: the caches are bounded
         // but fill over minutes, which would hide a leak or pass for one.
         forms::rendered::clear();
+        forms::glyphs::clear();
         pictures.clear();
         ended = false;
         forms.show<Titlefrm>();
