@@ -114,12 +114,19 @@ void Label::paintCaption(QPainter& p, const QRectF& r, int flags) {
 // is wider than the label, the font is narrowed a step at a time (down to 80 %) so that
 // no text is cut off.
 QFont Label::fittedFont(const QRect& r, int flags) {
-    const QString key =
-        m_caption + QString::number(r.width()) + QLatin1Char('x') + QString::number(r.height());
+    const qreal dpr = devicePixelRatioF();
+    const QString key = m_caption + QString::number(r.width()) + QLatin1Char('x') +
+                        QString::number(r.height()) + QLatin1Char('@') + QString::number(dpr);
     if (key == m_fitKey) {
         return m_fitFont;
     }
     QFont font = QWidget::font();
+    // Hinting fits outlines to the pixels of small text; at large sizes it changes nothing
+    // to the eye, and running a face's hinting program for each new size and letter takes
+    // most of the time a large caption takes to draw the first time.
+    if (glyphs::large(font, dpr)) {
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
     for (int stretch = 100; stretch >= 80; stretch -= 5) {
         font.setStretch(stretch);
         const QRect needed = QFontMetrics(font).boundingRect(r, flags, m_caption);

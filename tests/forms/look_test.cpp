@@ -151,19 +151,24 @@ TEST(LargeCaptions, FromKeptGlyphsMatchQtsOwnDrawing) {
         bool bold;
         int stretch;
         qreal dpr;
+        QFont::HintingPreference hinting;
     };
     const Case cases[] = {
-        {"Manchester grew around its cotton mills", Qt::AlignLeft, false, 100, 1},
-        {"Which river flows through the city centre?", Qt::AlignHCenter, true, 100, 1},
-        {"Next Question >> Check Score", Qt::AlignRight, true, 85, 1},
-        {"Salford Quays\nMediaCity", Qt::AlignHCenter, false, 100, 2},
-        {"Trafford Park, the first planned industrial estate", Qt::AlignLeft, true, 90, 2},
+        {"Manchester grew around its cotton mills", Qt::AlignLeft, false, 100, 1,
+         QFont::PreferDefaultHinting},
+        {"Which river flows through the city centre?", Qt::AlignHCenter, true, 100, 1,
+         QFont::PreferNoHinting},
+        {"Next Question >> Check Score", Qt::AlignRight, true, 85, 1, QFont::PreferNoHinting},
+        {"Salford Quays\nMediaCity", Qt::AlignHCenter, false, 100, 2, QFont::PreferNoHinting},
+        {"Trafford Park, the first planned industrial estate", Qt::AlignLeft, true, 90, 2,
+         QFont::PreferDefaultHinting},
     };
     for (const Case& c : cases) {
         QFont font(QStringLiteral("Tahoma"));
         font.setPixelSize(int(80 / c.dpr));
         font.setBold(c.bold);
         font.setStretch(c.stretch);
+        font.setHintingPreference(c.hinting);
         ASSERT_TRUE(forms::glyphs::large(font, c.dpr));
         const QRectF box(3.5, 2, 1100 / c.dpr, 400 / c.dpr);
         const int flags = Qt::AlignTop | Qt::TextWordWrap | c.align;
