@@ -55,11 +55,12 @@ QCache<GlyphKey, Glyph>& kept() {
 }
 
 QString faceOf(const QRawFont& font, int stretch, QRgb pen, qreal dpr) {
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
         .arg(font.familyName(), font.styleName())
         .arg(font.pixelSize())
         .arg(int(font.weight()))
         .arg(int(font.style()))
+        .arg(int(font.hintingPreference()))
         .arg(stretch)
         .arg(pen)
         .arg(dpr);
