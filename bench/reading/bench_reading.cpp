@@ -5,6 +5,7 @@
 // visited; the counters give the median and the worst turn. Between two turns the program
 // has a moment to itself, as while a page is read (it draws the pages either side ahead
 // then); each run starts with no drawing kept.
+#include "common/paintwatch.h"
 #include "core/program.h"
 #include "fakes/fakeprogram.h"
 #include "forms/renderedpictures.h"
@@ -16,13 +17,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <utility>
 
 namespace {
 
@@ -36,23 +35,6 @@ void readPage() {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 }
-
-// Notes whether one widget has been painted since it was last asked.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget& target) : m_target(&target) { target.installEventFilter(this); }
-    bool takePainted() { return std::exchange(m_painted, false); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        m_painted |= watched == m_target && event->type() == QEvent::Paint;
-        return false;
-    }
-
-private:
-    QWidget* m_target;
-    bool m_painted = false;
-};
 
 enum class Drawing {
     Repaint,     // the window's own repaint after the click, by the event loop
@@ -69,7 +51,7 @@ void turnPages(benchmark::State& st, Screen& screen, int pages, int& pageno, Dra
         QPainter painter(&canvas);
         screen.render(&painter);
     }
-    PaintWatch page(screen.Image1);
+    PaintWatch page;
     std::vector<double> samples;
     int step = +1;
     for (auto _ : st) {
@@ -77,18 +59,16 @@ void turnPages(benchmark::State& st, Screen& screen, int pages, int& pageno, Dra
         if (pageno + step < 1 || pageno + step > pages) {
             step = -step;
         }
-        page.takePainted();
+        page.watch(&screen.Image1);
         const auto start = std::chrono::steady_clock::now();
         screen.Label3_Click(step > 0 ? reading::kNextPage : reading::kPreviousPage);
         if (drawing == Drawing::Repaint) {
             // The event loop paints every changed control of the window in the same turn.
             const auto limit = start + std::chrono::seconds(2);
-            bool painted = false;
-            while (!painted && std::chrono::steady_clock::now() < limit) {
+            while (!page.painted() && std::chrono::steady_clock::now() < limit) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents);
-                painted = page.takePainted();
             }
-            if (!painted) {
+            if (!page.painted()) {
                 st.SkipWithError("the page was not repainted");
                 break;
             }

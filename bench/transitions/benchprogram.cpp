@@ -65,26 +65,6 @@ Welldone& results(BenchProgram& p) {
 
 } // namespace route
 
-PaintWatch::PaintWatch() {
-    qApp->installEventFilter(this);
-}
-
-PaintWatch::~PaintWatch() {
-    qApp->removeEventFilter(this);
-}
-
-void PaintWatch::watch(QWidget* target) {
-    m_target = target;
-    m_painted = false;
-}
-
-bool PaintWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && watched == m_target) {
-        m_painted = true;
-    }
-    return false;
-}
-
 long residentKilobytes() {
     malloc_trim(0);
     QFile status(QStringLiteral("/proc/self/status"));

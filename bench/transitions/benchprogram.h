@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/paintwatch.h"
 #include "fakes/fakeprogram.h"
 #include "support/casestudyscreens.h"
 
@@ -35,22 +36,6 @@ template <class Menu> CaseStudyMenu& caseStudy(BenchProgram& p);
 multiple& quiz(BenchProgram& p, int question = 1);
 Welldone& results(BenchProgram& p);
 } // namespace route
-
-// Notes the first paint of one widget.
-class PaintWatch : public QObject {
-public:
-    PaintWatch();
-    ~PaintWatch() override;
-    void watch(QWidget* target);
-    bool painted() const { return m_painted; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* m_target = nullptr;
-    bool m_painted = false;
-};
 
 // Resident memory of this process in kilobytes, after the allocator has handed back
 // what it can, so that only memory still in use counts.
