@@ -46,7 +46,7 @@ struct Program {
     media::TextFiles& files;
     std::function<void()> end; // ends the program at once
     Navigation navigation;
-    casestudy::CaseStudies caseStudies; // the case-study files and the menus opened from them
+    casestudy::CaseStudies caseStudies{}; // the case-study files and the menus opened from them
     // The folder of teachers' worksheets and their register (settings::worksheetFolder);
     // the quizzes of the case studies stay in the program's own "multiple".
     QString worksheets = QStringLiteral("multiple");

@@ -263,7 +263,12 @@ bool draw(QPainter& p, const QRectF& r, int flags, const QString& text, const QF
     }
     const QTransform t = p.deviceTransform();
     if (t.type() > QTransform::TxScale || t.m11() <= 0 || !qFuzzyCompare(t.m11(), t.m22()) ||
-        (flags & Qt::AlignVertical_Mask & ~Qt::AlignTop)) {
+        (flags & Qt::AlignBaseline)) {
+        return false;
+    }
+    // A mnemonic's ampersand is not drawn; such captions are left to QPainter.
+    if ((flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic)) &&
+        text.contains(QLatin1Char('&'))) {
         return false;
     }
     const qreal dpr = t.m11();
@@ -280,9 +285,15 @@ bool draw(QPainter& p, const QRectF& r, int flags, const QString& text, const QF
         laid = layouts().object(layoutKey);
     }
 
+    // The lines' box within the rectangle, placed as QPainter places it.
+    const qreal height = laid->lines.height();
+    const QPointF origin =
+        r.topLeft() + QPointF(0, (flags & Qt::AlignBottom)    ? r.height() - height
+                                 : (flags & Qt::AlignVCenter) ? (r.height() - height) / 2
+                                                              : 0);
     p.save();
     // Clipped to the rectangle only where the lines overflow it, as QPainter does.
-    if (!(flags & Qt::TextDontClip) && !r.contains(laid->lines.translated(r.topLeft()))) {
+    if (!(flags & Qt::TextDontClip) && !r.contains(laid->lines.translated(origin))) {
         p.setClipRect(r, Qt::IntersectClip);
     }
     const QTransform toLogical = t.inverted();
@@ -295,7 +306,7 @@ bool draw(QPainter& p, const QRectF& r, int flags, const QString& text, const QF
             doubled = QRawFont();
             key.face = faceOf(face, font.hintingPreference(), font.stretch(), pen.rgba(), dpr);
         }
-        const QPointF at = t.map(r.topLeft() + placed.at);
+        const QPointF at = t.map(origin + placed.at);
         const auto [x, phaseX] = split(at.x());
         const auto [y, phaseY] = split(at.y());
         key.index = placed.index;

@@ -20,10 +20,10 @@ namespace glyphs {
 // Qt keeps, so that drawing it from kept glyphs pays.
 bool large(const QFont& font, qreal dpr);
 
-// Draws text as QPainter::drawText(r, flags, text) would with this font and pen, for
-// top-aligned text, word-wrapped or not, from kept glyphs. Returns false, having drawn
-// nothing, where it cannot or should not (a printer, a painter that rotates, shears or
-// stretches, a caption not aligned to the top): the caller then draws the text itself.
+// Draws text as QPainter::drawText(r, flags, text) would with this font and pen, word-
+// wrapped or not, from kept glyphs. Returns false, having drawn nothing, where it cannot
+// or should not (a printer, a painter that rotates, shears or stretches, text aligned on
+// its baseline, a mnemonic's ampersand): the caller then draws the text itself.
 bool draw(QPainter& p, const QRectF& r, int flags, const QString& text, const QFont& font,
           const QColor& pen);
 

@@ -1,5 +1,6 @@
 #include "forms/indicatorstyle.h"
 
+#include "forms/glyphs.h"
 #include "forms/twips.h"
 
 #include <QApplication>
@@ -66,6 +67,22 @@ void IndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     } else {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+void IndicatorStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                  const QPalette& palette, bool enabled, const QString& text,
+                                  QPalette::ColorRole textRole) const {
+    // The style greys a disabled caption its own way; that is left to it.
+    QFont font = painter->font();
+    if (enabled && textRole != QPalette::NoRole && !text.isEmpty() &&
+        glyphs::large(font, painter->device()->devicePixelRatioF())) {
+        // As for labels: at this size hinting changes nothing to the eye.
+        font.setHintingPreference(QFont::PreferNoHinting);
+        if (glyphs::draw(*painter, rect, flags, text, font, palette.color(textRole))) {
+            return;
+        }
+    }
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
 }
 
 // The style draws the indicator at its own size into a painter that magnifies it.

@@ -154,14 +154,21 @@ TEST(LargeCaptions, FromKeptGlyphsMatchQtsOwnDrawing) {
         QFont::HintingPreference hinting;
     };
     const Case cases[] = {
-        {"Manchester grew around its cotton mills", Qt::AlignLeft, false, 100, 1,
+        {"Manchester grew around its cotton mills", Qt::AlignTop | Qt::AlignLeft, false, 100, 1,
          QFont::PreferDefaultHinting},
-        {"Which river flows through the city centre?", Qt::AlignHCenter, true, 100, 1,
+        {"Which river flows through the city centre?", Qt::AlignTop | Qt::AlignHCenter, true, 100,
+         1, QFont::PreferNoHinting},
+        {"Next Question >> Check Score", Qt::AlignTop | Qt::AlignRight, true, 85, 1,
          QFont::PreferNoHinting},
-        {"Next Question >> Check Score", Qt::AlignRight, true, 85, 1, QFont::PreferNoHinting},
-        {"Salford Quays\nMediaCity", Qt::AlignHCenter, false, 100, 2, QFont::PreferNoHinting},
-        {"Trafford Park, the first planned industrial estate", Qt::AlignLeft, true, 90, 2,
-         QFont::PreferDefaultHinting},
+        {"Salford Quays\nMediaCity", Qt::AlignTop | Qt::AlignHCenter, false, 100, 2,
+         QFont::PreferNoHinting},
+        {"Trafford Park, the first planned industrial estate", Qt::AlignTop | Qt::AlignLeft, true,
+         90, 2, QFont::PreferDefaultHinting},
+        // An option button's caption: centred on its height, mnemonics shown.
+        {"The River Irwell", Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, false, 100,
+         1.5, QFont::PreferNoHinting},
+        {"Piccadilly\nVictoria", Qt::AlignBottom | Qt::AlignRight, true, 100, 1,
+         QFont::PreferNoHinting},
     };
     for (const Case& c : cases) {
         QFont font(QStringLiteral("Tahoma"));
@@ -171,7 +178,7 @@ TEST(LargeCaptions, FromKeptGlyphsMatchQtsOwnDrawing) {
         font.setHintingPreference(c.hinting);
         ASSERT_TRUE(forms::glyphs::large(font, c.dpr));
         const QRectF box(3.5, 2, 1100 / c.dpr, 400 / c.dpr);
-        const int flags = Qt::AlignTop | Qt::TextWordWrap | c.align;
+        const int flags = Qt::TextWordWrap | c.align;
         const QString text = QString::fromUtf8(c.text);
         const auto drawn = [&](bool kept) {
             QImage image(QSize(1110, 420), QImage::Format_ARGB32_Premultiplied);
