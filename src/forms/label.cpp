@@ -122,8 +122,8 @@ QFont Label::fittedFont(const QRect& r, int flags) {
     }
     QFont font = QWidget::font();
     // Hinting fits outlines to the pixels of small text; at large sizes it changes nothing
-    // to the eye, and running a face's hinting program for each new size and letter takes
-    // most of the time a large caption takes to draw the first time.
+    // to the eye. Unhinted, a large caption's letters are measured without running the
+    // face's hinting program and are rasterised by the face itself (forms::glyphs).
     if (glyphs::large(font, dpr)) {
         font.setHintingPreference(QFont::PreferNoHinting);
     }
